@@ -1,0 +1,31 @@
+#include "filecheck.h"
+
+#include "outputname.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace FileCheck {
+
+bool sameFile(const QString &inputName, const QString &outputName)
+{
+    if (inputName.isEmpty() || outputName.isEmpty())
+        return false;
+    struct stat in {};
+    struct stat out {};
+    const bool inputExists = ::stat(QFile::encodeName(inputName).constData(), &in) == 0;
+    const bool outputExists = ::stat(QFile::encodeName(outputName).constData(), &out) == 0;
+    if (inputExists && outputExists)
+        return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+    return OutputName::sameAbsolutePath(inputName, outputName);
+}
+
+bool encoderPresent(const QString &fixedPath, const QString &program)
+{
+    return QFileInfo::exists(fixedPath) || !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+} // namespace FileCheck

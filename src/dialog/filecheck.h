@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace FileCheck {
+
+// True when both names lead to one file: the same file on disk (symbolic and hard links,
+// "..", doubled separators), or, while the output does not exist yet, the same cleaned
+// absolute path. Empty names never match.
+bool sameFile(const QString &inputName, const QString &outputName);
+
+// True when `fixedPath` exists or `program` is found on PATH.
+bool encoderPresent(const QString &fixedPath, const QString &program);
+
+} // namespace FileCheck

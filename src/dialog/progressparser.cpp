@@ -1,0 +1,153 @@
+#include "progressparser.h"
+
+#include "timeformat.h"
+
+#include <cmath>
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+// The value of "key=" in a report line, where the key starts a field (line start or after
+// white space); blanks after '=' are skipped ("fps= 25", "size=     512kB").
+std::optional<QStringView> field(QStringView line, QStringView key)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = line.indexOf(key, from);
+        if (at < 0)
+            return std::nullopt;
+        from = at + 1;
+        if (at > 0 && !line.at(at - 1).isSpace())
+            continue;
+        qsizetype begin = at + key.size();
+        if (begin >= line.size() || line.at(begin) != u'=')
+            continue;
+        ++begin;
+        while (begin < line.size() && line.at(begin) == u' ')
+            ++begin;
+        qsizetype end = begin;
+        while (end < line.size() && !line.at(end).isSpace())
+            ++end;
+        return line.sliced(begin, end - begin);
+    }
+}
+
+bool isReport(QStringView line)
+{
+    return line.startsWith(u"frame=") || line.startsWith(u"size=") || line.startsWith(u"Lsize=");
+}
+
+} // namespace
+
+void ProgressParser::reset()
+{
+    *this = ProgressParser();
+}
+
+bool ProgressParser::durationPending() const
+{
+    return m_partialLine.trimmed().startsWith(u"Duration:");
+}
+
+ProgressParser::Update ProgressParser::feed(QStringView chunk, double frameRate)
+{
+    Update update;
+    appendToTail(chunk);
+
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < chunk.size(); ++i) {
+        if (!isBreak(chunk.at(i)))
+            continue;
+        const QStringView piece = chunk.sliced(lineStart, i - lineStart);
+        if (m_partialLine.isEmpty()) {
+            takeLine(piece, update, frameRate);
+        } else {
+            m_partialLine += piece.left(maxLineLength - m_partialLine.size());
+            takeLine(m_partialLine, update, frameRate);
+            m_partialLine.clear();
+        }
+        lineStart = i + 1;
+    }
+    // The unfinished last line waits for its end; an overlong one keeps only its beginning.
+    const QStringView rest = chunk.sliced(lineStart);
+    if (m_partialLine.size() < maxLineLength)
+        m_partialLine += rest.left(maxLineLength - m_partialLine.size());
+    return update;
+}
+
+void ProgressParser::takeLine(QStringView line, Update &update, double frameRate)
+{
+    line = line.trimmed();
+    if (line.startsWith(u"Duration:")) {
+        QStringView value = line.sliced(9).trimmed();
+        const qsizetype end = value.indexOf(u',');
+        if (end >= 0)
+            value = value.first(end).trimmed();
+        const auto seconds = TimeFormat::parseTime(value);
+        m_duration = (seconds && *seconds > 0) ? seconds : std::nullopt;
+        return;
+    }
+    if (!isReport(line))
+        return;
+    const auto time = field(line, u"time");
+    if (!time)
+        return;
+    update.report = true;
+    const auto seconds = TimeFormat::parseTime(*time);
+    if (!seconds || *seconds < 0) {
+        m_position.reset();
+        return;
+    }
+    m_position = seconds;
+    if (!m_duration)
+        return;
+
+    const double share = *m_position * 100 / *m_duration;
+    if (share >= 0 && share < 101) {
+        m_percent = static_cast<int>(share);
+        update.percent = m_percent;
+    }
+
+    const auto fps = field(line, u"fps");
+    if (!fps)
+        return;
+    const double speed = fps->toDouble();
+    if (!(speed > 0) || !std::isfinite(speed))
+        return;
+    const double left = (*m_duration * frameRate - frameRate * *m_position) / speed;
+    update.remaining = TimeFormat::remaining(left);
+}
+
+void ProgressParser::appendToTail(QStringView chunk)
+{
+    for (const QChar c : chunk) {
+        if (c == u'\n') {
+            m_tail.push_back(m_tailLine);
+            if (m_tail.size() > static_cast<size_t>(tailLineCount))
+                m_tail.pop_front();
+            m_tailLine.clear();
+            m_tailReturn = false;
+        } else if (c == u'\r') {
+            m_tailReturn = true;
+        } else {
+            if (m_tailReturn) {
+                m_tailLine.clear();
+                m_tailReturn = false;
+            }
+            if (m_tailLine.size() < maxLineLength)
+                m_tailLine += c;
+        }
+    }
+}
+
+QString ProgressParser::diagnosticTail() const
+{
+    QStringList lines(m_tail.begin(), m_tail.end());
+    if (!m_tailLine.isEmpty())
+        lines << m_tailLine;
+    return lines.join(u'\n');
+}

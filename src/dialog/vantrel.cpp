@@ -1,0 +1,308 @@
+#include "vantrel.h"
+
+#include "encoderargs.h"
+#include "filecheck.h"
+#include "outputname.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoopLocker>
+#include <QFileDialog>
+#include <QMessageBox>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString fileFilter =
+    QStringLiteral("video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 *.mov);;All Files(*.*)");
+
+// How much of a chunk the info box shows; a flood of text must not stall the window.
+constexpr qsizetype maxShownChunk = 4096;
+
+// Qt 4 dialogs carried the What's This button; Qt 6 ones only with these hints.
+constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+
+} // namespace
+
+vantrel::vantrel(QWidget *parent)
+    : QDialog(parent, dialogFlags)
+{
+    setupUi(this);
+    killTimer.setSingleShot(true);
+    killTimer.setInterval(3s);
+    // Nothing may hold stdout's pipe: output named "-" would otherwise pile up in memory.
+    proc.setStandardOutputFile(QProcess::nullDevice());
+
+    QTimer::singleShot(0, this, &vantrel::ffmpegtest);
+
+    connect(convertButton, &QPushButton::clicked, this, &vantrel::konvertiere);
+    connect(cancelButton, &QPushButton::clicked, this, &vantrel::abgebrochen);
+    connect(closeButton, &QPushButton::clicked, this, &vantrel::close);
+    connect(openButton, &QPushButton::clicked, this, &vantrel::openDialog);
+    connect(saveButton, &QPushButton::clicked, this, &vantrel::saveDialog);
+    connect(&proc, &QProcess::readyReadStandardError, this, &vantrel::updateprocbar);
+    connect(&proc, &QProcess::finished, this, &vantrel::procbeendet);
+    connect(&proc, &QProcess::errorOccurred, this, &vantrel::processError);
+    connect(vcodecComboBox, &QComboBox::currentIndexChanged, this, &vantrel::changeendung);
+    connect(inputEdit, &QLineEdit::textChanged, this, &vantrel::changeendung);
+    connect(vcodecComboBox, &QComboBox::activated, this, &vantrel::vcopywahl);
+    connect(acodecComboBox, &QComboBox::currentIndexChanged, this, &vantrel::acopywahl);
+    connect(dvdButton, &QRadioButton::clicked, this, &vantrel::dvdwahl);
+
+    connect(&killTimer, &QTimer::timeout, this, [this] {
+        if (proc.state() != QProcess::NotRunning)
+            proc.kill();
+    });
+}
+
+vantrel::~vantrel()
+{
+    // Never leave an encoder running without its window.
+    if (proc.state() != QProcess::NotRunning) {
+        disconnect(&proc, nullptr, this, nullptr);
+        proc.kill();
+    }
+}
+
+void vantrel::changeendung()
+{
+    const QString output = outputEdit->text();
+    if (output.isEmpty())
+        return;
+    outputEdit->setText(
+        OutputName::follow(output, vcodecComboBox->currentIndex(), inputEdit->text()));
+}
+
+void vantrel::openDialog()
+{
+    const QString start = inputEdit->text().isEmpty() ? QDir::homePath() : inputEdit->text();
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open File Dialog"), start, fileFilter);
+    const QString output = outputEdit->text();
+    if (chosen.isEmpty())
+        return;
+    inputEdit->setText(chosen);
+    if (output.isEmpty())
+        outputEdit->setText(
+            OutputName::derive(chosen, vcodecComboBox->currentIndex(), inputEdit->text()));
+    convertButton->setEnabled(true);
+}
+
+void vantrel::saveDialog()
+{
+    const QString input = inputEdit->text();
+    const QString start = outputEdit->text().isEmpty() ? QDir::homePath() : outputEdit->text();
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save File Dialog"), start, fileFilter);
+    if (chosen.isEmpty())
+        return;
+    if (input.isEmpty())
+        outputEdit->setText(chosen);
+    else
+        outputEdit->setText(
+            OutputName::derive(chosen, vcodecComboBox->currentIndex(), inputEdit->text()));
+}
+
+EncoderJob vantrel::jobFromForm() const
+{
+    EncoderJob job;
+    job.inputName = inputEdit->text();
+    job.outputName = outputEdit->text();
+    job.videoCodecIndex = vcodecComboBox->currentIndex();
+    job.videoCodec = vcodecComboBox->currentText();
+    job.palDvd = dvdButton->isChecked();
+    job.width = vauflspinBox->text();
+    job.height = hauflspinBox->text();
+    job.frameRate = fpsComboBox->currentText();
+    job.aspect = ratioComboBox->currentText();
+    job.videoBitrate = vbitrateSpinBox->text();
+    job.audioCodecIndex = acodecComboBox->currentIndex();
+    job.audioCodec = acodecComboBox->currentText();
+    job.audioBitrate = abitrateComboBox->currentText();
+    job.audioBitrateEnabled = abitrateComboBox->isEnabled();
+    job.channelsEnabled = channelButtonGroup->isEnabled();
+    job.stereo = stereoButton->isChecked();
+    return job;
+}
+
+void vantrel::konvertiere()
+{
+    const EncoderJob form = jobFromForm();
+    // With "-y" ffmpeg empties the output before it reads the input: never let them meet.
+    if (FileCheck::sameFile(form.inputName, form.outputName)) {
+        progressEdit->setPlainText(
+            tr("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!"));
+        return;
+    }
+    const Job job{EncoderArgs::build(form), form.frameRate.toDouble()};
+    if (proc.state() != QProcess::NotRunning) {
+        // The stopped encoder is still ending: its end is reported first, then this job runs.
+        queuedJob = job;
+        convertButton->setEnabled(false);
+        return;
+    }
+    startJob(job);
+}
+
+void vantrel::startJob(const Job &job)
+{
+    progressBar->setValue(0);
+    lcdNumber->display(QStringLiteral("0"));
+    frameRate = job.frameRate;
+    convertButton->setEnabled(false);
+    progressEdit->clear();
+    befehlEdit->setPlainText(EncoderArgs::commandText(job.arguments));
+    progress.reset();
+    stderrDecoder.resetState();
+    ffmpegOutput.clear();
+    proc.start(EncoderArgs::program, job.arguments, QIODevice::ReadWrite);
+}
+
+void vantrel::updateprocbar()
+{
+    ffmpegOutput = stderrDecoder.decode(proc.readAllStandardError());
+    const ProgressParser::Update update = progress.feed(ffmpegOutput, frameRate);
+    if (update.report) {
+        QString shown = ffmpegOutput;
+        shown.chop(1);
+        progressEdit->setPlainText(shown.right(maxShownChunk));
+    }
+    if (update.percent)
+        progressBar->setValue(*update.percent);
+    if (update.remaining)
+        lcdNumber->display(*update.remaining);
+}
+
+void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    killTimer.stop();
+    if (quitLock) {
+        // The window is closed: nobody is left to read a report.
+        quitLock.reset();
+        return;
+    }
+    if (exitStatus == QProcess::CrashExit) {
+        progressEdit->setPlainText(tr("CONVERSION CRASHED!!!"));
+    } else if (exitCode == 255) {
+        progressEdit->setPlainText(tr("Konvertierung ABGEBROCHEN!!!"));
+    } else if (exitCode == 0) {
+        progressEdit->setPlainText(tr("Konvertierung beendet!"));
+        progressBar->setValue(100);
+    } else {
+        // ffmpeg also fails with 69 and, from 6.1 on, with the low byte of an error code.
+        lcdNumber->display(QStringLiteral("ERROR"));
+        progressEdit->setPlainText(tr("FEHLER beim Konvertierungsstart!!!"));
+        showErrorBox(tr("<b>ffmpeg meldete einen Fehler!</b><br><br>Bitte überprüfen sie die "
+                        "Einstellungen für die Umwandlung <br>anhand der Fehlerbeschreibung in "
+                        "den Details.<br>"),
+                     progress.diagnosticTail());
+    }
+    convertButton->setEnabled(true);
+    if (queuedJob) {
+        const Job job = *queuedJob;
+        queuedJob.reset();
+        startJob(job);
+    }
+}
+
+void vantrel::abgebrochen()
+{
+    queuedJob.reset();
+    if (proc.state() != QProcess::NotRunning) {
+        proc.terminate();
+        killTimer.start();
+    }
+    convertButton->setEnabled(true);
+}
+
+void vantrel::processError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return;
+    progressEdit->setPlainText(tr("FEHLER beim Starten der Konvertierung!!!"));
+    convertButton->setEnabled(true);
+}
+
+void vantrel::dvdwahl()
+{
+    if (dvdButton->isChecked()) {
+        vauflspinBox->setEnabled(false);
+        vauflspinBox->setValue(720);
+        hauflspinBox->setEnabled(false);
+        hauflspinBox->setValue(576);
+        vcodecComboBox->setEnabled(false);
+        vcodecComboBox->setCurrentIndex(4);
+        ratioComboBox->setEnabled(true);
+        vbitrateSpinBox->setEnabled(true);
+        fpsComboBox->setEnabled(false);
+        fpsComboBox->setCurrentIndex(1);
+        acodecComboBox->setCurrentIndex(4);
+        abitrateComboBox->setEnabled(true);
+        channelButtonGroup->setEnabled(true);
+    } else {
+        vauflspinBox->setEnabled(true);
+        hauflspinBox->setEnabled(true);
+        vcodecComboBox->setEnabled(true);
+        fpsComboBox->setEnabled(true);
+    }
+}
+
+void vantrel::vcopywahl()
+{
+    const bool encode = vcodecComboBox->currentIndex() != 0;
+    for (QWidget *widget : {static_cast<QWidget *>(vauflspinBox),
+                            static_cast<QWidget *>(hauflspinBox),
+                            static_cast<QWidget *>(ratioComboBox),
+                            static_cast<QWidget *>(vbitrateSpinBox),
+                            static_cast<QWidget *>(fpsComboBox)})
+        widget->setEnabled(encode);
+}
+
+void vantrel::acopywahl()
+{
+    const int index = acodecComboBox->currentIndex();
+    abitrateComboBox->setEnabled(index > 1);
+    channelButtonGroup->setEnabled(index > 0);
+}
+
+void vantrel::ffmpegtest()
+{
+    if (FileCheck::encoderPresent(encoderCheckPath, EncoderArgs::program))
+        return;
+    showErrorBox(tr("<b>Fehler: ffmpeg nicht gefunden!</b><br><br>vantrel benötigt für den "
+                    "Betrieb<br>das Programm ffmpeg.<br>Bitte installieren Sie die Anwendung "
+                    "mit<br><b>apt-get install ffmpeg</b>.<br>vantrel wird geschlossen."),
+                 QString());
+    QCoreApplication::exit(2);
+}
+
+void vantrel::showErrorBox(const QString &text, const QString &details)
+{
+    messageFont.setPointSize(12);
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setFont(messageFont);
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(QStringLiteral("vantrel Fehler"));
+    box.setText(text);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    box.exec();
+}
+
+void vantrel::closeEvent(QCloseEvent *event)
+{
+    if (proc.state() != QProcess::NotRunning) {
+        // Ask the encoder to stop and keep the event loop alive until it has ended (or has
+        // been killed after the grace period); its end is then reported to nobody.
+        queuedJob.reset();
+        if (!quitLock)
+            quitLock = std::make_unique<QEventLoopLocker>();
+        proc.terminate();
+        killTimer.start();
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "progressparser.h"
+#include "ui_vantrel.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class QEventLoopLocker;
+struct EncoderJob;
+
+// The converter dialog: reads the form, hands plain values to the units beside it, runs one
+// ffmpeg job at a time and writes what happens back into the form.
+class vantrel : public QDialog, public Ui::vantrel
+{
+    Q_OBJECT
+
+public:
+    explicit vantrel(QWidget *parent = nullptr);
+    ~vantrel() override;
+
+    // The file whose existence the start-up check accepts as the encoder. Tests point it
+    // elsewhere; it must be set before the event loop runs the check.
+    void setEncoderCheckPath(const QString &path) { encoderCheckPath = path; }
+    // How long a stopped encoder may take to end before it is killed.
+    void setStopGracePeriod(std::chrono::milliseconds period) { killTimer.setInterval(period); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void changeendung();
+    void openDialog();
+    void saveDialog();
+    void konvertiere();
+    void updateprocbar();
+    void procbeendet(int exitCode, QProcess::ExitStatus exitStatus);
+    void abgebrochen();
+    void processError(QProcess::ProcessError error);
+    void dvdwahl();
+    void vcopywahl();
+    void acopywahl();
+    void ffmpegtest();
+
+private:
+    struct Job
+    {
+        QStringList arguments;
+        double frameRate = 0;
+    };
+
+    EncoderJob jobFromForm() const;
+    void startJob(const Job &job);
+    void showErrorBox(const QString &text, const QString &details);
+
+    QProcess proc;
+    QFont messageFont;
+    ProgressParser progress; // duration, position, percent and the pending duration of the job
+    double frameRate = 0;
+    QString ffmpegOutput;    // the latest chunk of the encoder's diagnostic text
+
+    QStringDecoder stderrDecoder{QStringDecoder::System};
+    std::optional<Job> queuedJob; // "Convert" pressed while the previous encoder was ending
+    QTimer killTimer;
+    std::unique_ptr<QEventLoopLocker> quitLock; // keeps the program alive while it stops ffmpeg
+    QString encoderCheckPath = QStringLiteral("/usr/bin/ffmpeg");
+};
