@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages vantrel needs, as root, on Debian 12.
+#   scripts/deps.sh run    what building and running the program needs
+#   scripts/deps.sh test   that, plus what the test suite needs
+set -euo pipefail
+
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+          fonts-dejavu-core ffmpeg)
+if [ "${1:-run}" = test ]; then
+    # sanitizer and fuzzing builds, packaging checks
+    packages+=(clang libclang-rt-dev dpkg-dev file desktop-file-utils appstream)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${missing[*]}; run this as root, or install them." >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
