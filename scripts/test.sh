@@ -14,4 +14,7 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 
+stage "Packaging"
+bash packaging/test-package.sh
+
 stage "All checks passed"
