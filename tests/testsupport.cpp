@@ -69,6 +69,8 @@ MessageBoxWatcher::MessageBoxWatcher(QObject *parent)
             return;
         seen.append({box->windowTitle(), box->text(), box->detailedText(), int(box->icon()),
                      int(box->standardButtons()), box->font().pointSize()});
+        if (onSeen)
+            onSeen();
         box->button(QMessageBox::Ok)->click();
     });
     m_poll.start();

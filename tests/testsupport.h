@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 // Puts the fake encoder first on PATH for the lifetime of the object, with a script of
 // commands (see helpers/fakeffmpeg.cpp). Restores the environment afterwards.
 class FakeEncoder
@@ -55,6 +57,7 @@ public:
 
     explicit MessageBoxWatcher(QObject *parent = nullptr);
     QList<Seen> seen;
+    std::function<void()> onSeen; // runs while the box is still open
 
 private:
     QTimer m_poll;
