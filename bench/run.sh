@@ -11,6 +11,10 @@ pairs=${PAIRS:-7}
 runs=${RUNS:-30}
 floodSeconds=${FLOOD_SECONDS:-10}
 
+if ! dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q 'install ok installed'; then
+    echo "Google Benchmark is missing: apt-get install libbenchmark-dev" >&2
+    exit 1
+fi
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTREL_BUILD_BENCH=ON \
     -DVANTREL_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target bench_progressparser vantrel_driver bench_fakeffmpeg
