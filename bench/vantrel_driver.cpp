@@ -44,7 +44,7 @@ const QString doneText = QStringLiteral("Konvertierung beendet!");
 
 double seconds(const timeval &tv)
 {
-    return double(tv.tv_sec) + double(tv.tv_usec) / 1e6;
+    return static_cast<double>(tv.tv_sec) + static_cast<double>(tv.tv_usec) / 1e6;
 }
 
 double cpuSeconds(const rusage &ru)
@@ -63,10 +63,11 @@ qint64 monotonicNs()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    return static_cast<qint64>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-long procStatusKb(const QByteArray &field, const QString &file = QStringLiteral("/proc/self/status"))
+long procStatusKb(const QByteArray &field,
+                  const QString &file = QStringLiteral("/proc/self/status"))
 {
     QFile status(file);
     if (!status.open(QIODevice::ReadOnly))
@@ -92,7 +93,8 @@ double percentile(std::vector<double> values, double p)
     if (values.empty())
         return 0;
     std::sort(values.begin(), values.end());
-    const size_t at = std::min(values.size() - 1, size_t(p / 100 * double(values.size())));
+    const size_t at = std::min(values.size() - 1,
+                               static_cast<size_t>(p / 100 * static_cast<double>(values.size())));
     return values[at];
 }
 
@@ -114,8 +116,7 @@ QString runToEnd(vantrel &dialog)
     return result;
 }
 
-void fillForm(vantrel &dialog, const QString &input, const QString &output, int vcodec,
-              int acodec)
+void fillForm(vantrel &dialog, const QString &input, const QString &output, int vcodec, int acodec)
 {
     dialog.inputEdit->setText(input);
     dialog.outputEdit->setText(output);
@@ -143,8 +144,8 @@ struct Run
 };
 
 // One job in the dialog, which stays open from job to job as in a user's session.
-Run runDialog(vantrel &dialog, const QString &input, const QString &output, int vcodec,
-              int acodec, QStringList *arguments)
+Run runDialog(vantrel &dialog, const QString &input, const QString &output, int vcodec, int acodec,
+              QStringList *arguments)
 {
     fillForm(dialog, input, output, vcodec, acodec);
     settle();
@@ -163,7 +164,7 @@ Run runDialog(vantrel &dialog, const QString &input, const QString &output, int 
     }
     *arguments = dialog.befehlEdit->toPlainText().split(u' ');
     arguments->removeFirst(); // the program name
-    return {double(t1 - t0) / 1e9, cpuSeconds(self1) - cpuSeconds(self0),
+    return {static_cast<double>(t1 - t0) / 1e9, cpuSeconds(self1) - cpuSeconds(self0),
             cpuSeconds(child1) - cpuSeconds(child0)};
 }
 
@@ -205,7 +206,7 @@ Run runDirect(const QStringList &arguments)
         std::fprintf(stderr, "ffmpeg alone failed (status %d)\n", status);
         std::exit(1);
     }
-    return {double(t1 - t0) / 1e9, 0, cpuSeconds(ru)};
+    return {static_cast<double>(t1 - t0) / 1e9, 0, cpuSeconds(ru)};
 }
 
 // CPU the driver spends with a shown dialog and nothing to do, per second of wall time.
@@ -266,10 +267,7 @@ int overhead(int pairs, int vcodec, int acodec, const QString &input, const QStr
 class FirstFrame : public QObject
 {
 public:
-    explicit FirstFrame(QWidget *window)
-    {
-        window->installEventFilter(this);
-    }
+    explicit FirstFrame(QWidget *window) { window->installEventFilter(this); }
     qint64 shownAt = 0;
 
 protected:
@@ -339,7 +337,7 @@ std::pair<double, long> launch(const char *mode)
         std::fprintf(stderr, "show %s failed: \"%s\"\n", mode, text.constData());
         std::exit(1);
     }
-    return {double(fields[0].toLongLong() - t0) / 1e6, fields[1].toLong()};
+    return {static_cast<double>(fields[0].toLongLong() - t0) / 1e6, fields[1].toLong()};
 }
 
 int startup(int runs)
@@ -362,8 +360,7 @@ int startup(int runs)
         bareMs.push_back(b.first);
         dialogKb.push_back(d.second);
         bareKb.push_back(b.second);
-        std::printf("%4d %12.1f %12.1f %12ld %12ld\n", i + 1, d.first, b.first, d.second,
-                    b.second);
+        std::printf("%4d %12.1f %12.1f %12ld %12ld\n", i + 1, d.first, b.first, d.second, b.second);
     }
     const double dm = median(dialogMs), bm = median(bareMs);
     const double dk = median(dialogKb), bk = median(bareKb);
@@ -428,12 +425,12 @@ int flood(double floodSeconds, const QString &fakeBin)
     QString encoder;
     QObject::connect(&tick, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        lateness.push_back(std::max(0.0, double(now - last) / 1e6 - intervalMs));
+        lateness.push_back(std::max(0.0, static_cast<double>(now - last) / 1e6 - intervalMs));
         last = now;
         if (lateness.size() % 25 == 0) {
             if (encoder.isEmpty())
                 encoder = childPid();
-            samples.push_back({double(now) / 1e9, procStatusKb("VmRSS"),
+            samples.push_back({static_cast<double>(now) / 1e9, procStatusKb("VmRSS"),
                                childBytesWritten(encoder)});
         }
     });
@@ -441,16 +438,16 @@ int flood(double floodSeconds, const QString &fakeBin)
     tick.start();
     const QString end = runToEnd(dialog);
     tick.stop();
-    const double wall = double(clock.nsecsElapsed()) / 1e9;
+    const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
 
     std::printf("job ended with \"%s\" after %.2f s; %zu timer ticks\n", qPrintable(end), wall,
                 lateness.size());
-    std::printf("timer lateness: p50 %.2f ms, p99 %.2f ms, max %.2f ms\n",
-                percentile(lateness, 50), percentile(lateness, 99),
-                *std::max_element(lateness.begin(), lateness.end()));
+    std::printf("timer lateness: p50 %.2f ms, p99 %.2f ms, max %.2f ms\n", percentile(lateness, 50),
+                percentile(lateness, 99), *std::max_element(lateness.begin(), lateness.end()));
     std::printf("%8s %10s %14s\n", "t_s", "rss_kB", "stderr_MiB");
     for (const Sample &s : samples)
-        std::printf("%8.2f %10ld %14.1f\n", s.at, s.rssKb, double(s.written) / (1 << 20));
+        std::printf("%8.2f %10ld %14.1f\n", s.at, s.rssKb,
+                    static_cast<double>(s.written) / (1 << 20));
     // Flat means: once the first second is over, memory does not follow the text written.
     long steadyMin = -1, steadyMax = -1;
     for (const Sample &s : samples) {
@@ -462,7 +459,7 @@ int flood(double floodSeconds, const QString &fakeBin)
     std::printf("RSS after the first second: min %ld kB, max %ld kB, spread %ld kB; "
                 "stderr written %.1f MiB\n",
                 steadyMin, steadyMax, steadyMax - steadyMin,
-                samples.empty() ? 0.0 : double(samples.back().written) / (1 << 20));
+                samples.empty() ? 0.0 : static_cast<double>(samples.back().written) / (1 << 20));
     return end == doneText ? 0 : 1;
 }
 

@@ -44,8 +44,8 @@ void checkRemaining(const QString &text)
     const int minutes = match.captured(1).toInt();
     const int seconds = match.captured(2).toInt();
     check(seconds > -60 && seconds < 60, "remaining seconds range", text);
-    check(!(minutes > 0 && seconds < 0) && !(minutes < 0 && seconds > 0),
-          "remaining time sign", text);
+    check(!(minutes > 0 && seconds < 0) && !(minutes < 0 && seconds > 0), "remaining time sign",
+          text);
 }
 
 void checkState(const ProgressParser &parser)
