@@ -15,8 +15,8 @@ private slots:
     void namesWithBlanksStayOneArgument();
 };
 
-static const QStringList videoCodecs{"copy", "huffyuv", "mjpeg", "mpeg1video",
-                                     "mpeg2video", "mpeg4", "flv"};
+static const QStringList videoCodecs{"copy",       "huffyuv", "mjpeg", "mpeg1video",
+                                     "mpeg2video", "mpeg4",   "flv"};
 static const QStringList audioCodecs{"copy", "wav", "mp3", "mp2", "ac3"};
 
 // The form's defaults, with the audio options enabled the way the interlocks leave them.
@@ -65,16 +65,17 @@ void tst_EncoderArgs::commandText_data()
         << job(0, false, 1, false)
         << "ffmpeg -y -i /data/a.avi -vcodec copy -acodec pcm_s16le -ac 1 /data/b.avi";
     QTest::newRow("mp2 passes the item text")
-        << job(0, false, 3) << "ffmpeg -y -i /data/a.avi -vcodec copy -acodec mp2 -ab 224k -ac 2 /data/b.avi";
-    QTest::newRow("ac3 mono")
-        << job(0, false, 4, false)
-        << "ffmpeg -y -i /data/a.avi -vcodec copy -acodec ac3 -ab 224k -ac 1 /data/b.avi";
+        << job(0, false, 3)
+        << "ffmpeg -y -i /data/a.avi -vcodec copy -acodec mp2 -ab 224k -ac 2 /data/b.avi";
+    QTest::newRow("ac3 mono") << job(
+        0, false, 4,
+        false) << "ffmpeg -y -i /data/a.avi -vcodec copy -acodec ac3 -ab 224k -ac 1 /data/b.avi";
     for (int video = 1; video < videoCodecs.size(); ++video) {
         const QString name = videoCodecs.at(video);
         QTest::addRow("video %s", qPrintable(name))
             << job(video, false, 0)
             << "ffmpeg -y -i /data/a.avi -s 320x240 -vcodec " + name
-                   + " -r 25 -aspect 4:3 -b 8000k -acodec copy /data/b.avi";
+                + " -r 25 -aspect 4:3 -b 8000k -acodec copy /data/b.avi";
     }
     EncoderJob other = job(6, false, 2);
     other.width = "640";
@@ -114,7 +115,6 @@ void tst_EncoderArgs::namesWithBlanksStayOneArgument()
     QCOMPARE(args.last(), QString("/out/a b.mp4"));
     QCOMPARE(args.size(), 20);
 }
-
 
 QTEST_APPLESS_MAIN(tst_EncoderArgs)
 #include "tst_encoderargs.moc"

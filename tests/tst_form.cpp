@@ -97,35 +97,35 @@ void TestForm::members_data()
     QTest::addColumn<QVariantMap>("properties");
     QTest::addColumn<QStringList>("items"); // combo boxes
 
-    const auto row
-        = [](const char *name, const char *cls, const char *parent, QRect geometry, bool enabled,
-             int pointSize, const QVariantMap &properties, const QStringList &items = {}) {
-              QTest::newRow(name) << QString::fromLatin1(cls) << QString::fromLatin1(parent)
-                                  << geometry << enabled << pointSize << properties << items;
-          };
-    const auto label = [](const QString &text) {
-        return QVariantMap {{"alignment", rightCentred}, {"wordWrap", false}, {"text", text}};
+    const auto row = [](const char *name, const char *cls, const char *parent, QRect geometry,
+                        bool enabled, int pointSize, const QVariantMap &properties,
+                        const QStringList &items = {}) {
+        QTest::newRow(name) << QString::fromLatin1(cls) << QString::fromLatin1(parent) << geometry
+                            << enabled << pointSize << properties << items;
     };
-    const auto title = [](const QString &text) { return QVariantMap {{"title", text}}; };
+    const auto label = [](const QString &text) {
+        return QVariantMap{{"alignment", rightCentred}, {"wordWrap", false}, {"text", text}};
+    };
+    const auto title = [](const QString &text) { return QVariantMap{{"title", text}}; };
     const auto button = [](const QString &text, bool enabled = true) {
-        return QVariantMap {
+        return QVariantMap{
             {"text", text}, {"autoDefault", false}, {"default", false}, {"enabled", enabled}};
     };
     const auto spin = [](int maximum, int step, int value) {
-        return QVariantMap {{"minimum", 0},
-                            {"maximum", maximum},
-                            {"singleStep", step},
-                            {"value", value},
-                            {"text", QString::number(value)}};
+        return QVariantMap{{"minimum", 0},
+                           {"maximum", maximum},
+                           {"singleStep", step},
+                           {"value", value},
+                           {"text", QString::number(value)}};
     };
     const auto combo = [](int index, const QString &current) {
-        return QVariantMap {{"currentIndex", index}, {"currentText", current}};
+        return QVariantMap{{"currentIndex", index}, {"currentText", current}};
     };
-    const QVariantMap noFocus {{"focusPolicy", v(Qt::NoFocus)}, {"plainText", QString()}};
+    const QVariantMap noFocus{{"focusPolicy", v(Qt::NoFocus)}, {"plainText", QString()}};
     QVariantMap convert = button("Convert", false);
     convert.insert("minimumSize", QSize(0, 0));
     convert.insert("baseSize", QSize(0, 0));
-    const QVariantMap margins {{"spacing", 6}, {"contentsMargins", v(QMargins(0, 0, 0, 0))}};
+    const QVariantMap margins{{"spacing", 6}, {"contentsMargins", v(QMargins(0, 0, 0, 0))}};
 
     row("progressBar", "QProgressBar", "vantrel", {50, 600, 481, 23}, true, 10,
         {{"value", 0}, {"minimum", 0}, {"maximum", 100}});
@@ -316,7 +316,7 @@ void TestForm::layouts()
 void TestForm::focusChain()
 {
     const auto dialog = makeDialog();
-    const QList<QWidget *> expected {
+    const QList<QWidget *> expected{
         dialog->inputEdit,      dialog->openButton,       dialog->dvdButton,
         dialog->vcodecComboBox, dialog->vauflspinBox,     dialog->hauflspinBox,
         dialog->ratioComboBox,  dialog->fpsComboBox,      dialog->vbitrateSpinBox,
@@ -327,7 +327,7 @@ void TestForm::focusChain()
     for (const auto &member : ::members(*dialog))
         memberObjects << member.second;
 
-    QList<QWidget *> chain {dialog->inputEdit};
+    QList<QWidget *> chain{dialog->inputEdit};
     for (QWidget *w = dialog->inputEdit->nextInFocusChain(); w != dialog->inputEdit;
          w = w->nextInFocusChain()) {
         QVERIFY(w);
@@ -351,7 +351,7 @@ void TestForm::enterClicksNoButton()
     dialog->show();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-    QList<QWidget *> targets {dialog->inputEdit};
+    QList<QWidget *> targets{dialog->inputEdit};
     for (QPushButton *button : buttons)
         targets << button;
     for (QWidget *target : targets) {
@@ -420,7 +420,7 @@ void TestForm::whatsThis()
             if (it.fragment().charFormat().isImageFormat())
                 images << it.fragment().charFormat().toImageFormat().name();
     }
-    QCOMPARE(images, QStringList {picturePath});
+    QCOMPARE(images, QStringList{picturePath});
     QCOMPARE(document.lastBlock().text(), QString(QChar::ObjectReplacementCharacter));
 }
 

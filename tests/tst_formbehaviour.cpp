@@ -44,9 +44,9 @@ public:
             }
             // Typed, as selectFile() leaves a focused name field alone.
             dialog->findChild<QLineEdit *>("fileNameEdit")->setText(answer);
-            buttons->button(dialog->acceptMode() == QFileDialog::AcceptOpen
-                                ? QDialogButtonBox::Open
-                                : QDialogButtonBox::Save)
+            buttons
+                ->button(dialog->acceptMode() == QFileDialog::AcceptOpen ? QDialogButtonBox::Open
+                                                                         : QDialogButtonBox::Save)
                 ->click();
         });
         m_poll.start();
@@ -107,9 +107,8 @@ static void pick(QComboBox *box, int index)
 
 static QList<bool> videoWidgetsEnabled(const vantrel &d)
 {
-    return {d.vauflspinBox->isEnabled(), d.hauflspinBox->isEnabled(),
-            d.ratioComboBox->isEnabled(), d.vbitrateSpinBox->isEnabled(),
-            d.fpsComboBox->isEnabled()};
+    return {d.vauflspinBox->isEnabled(), d.hauflspinBox->isEnabled(), d.ratioComboBox->isEnabled(),
+            d.vbitrateSpinBox->isEnabled(), d.fpsComboBox->isEnabled()};
 }
 
 void tst_FormBehaviour::initTestCase()
@@ -148,10 +147,18 @@ void tst_FormBehaviour::openFile_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("copy, empty output: marked") << 0 << "" << "a.avi" << "<tmp>/a-Kopie.avi";
-    QTest::newRow("mpeg4, empty output") << 5 << "" << "a.avi" << "<tmp>/a.mp4";
-    QTest::newRow("copy, output kept: new suffix") << 0 << "/out/b.avi" << "c.mov" << "/out/b.mov";
-    QTest::newRow("flv, output kept") << 6 << "/out/b.avi" << "c.mov" << "/out/b.flv";
+    QTest::newRow("copy, empty output: marked") << 0 << ""
+                                                << "a.avi"
+                                                << "<tmp>/a-Kopie.avi";
+    QTest::newRow("mpeg4, empty output") << 5 << ""
+                                         << "a.avi"
+                                         << "<tmp>/a.mp4";
+    QTest::newRow("copy, output kept: new suffix") << 0 << "/out/b.avi"
+                                                   << "c.mov"
+                                                   << "/out/b.mov";
+    QTest::newRow("flv, output kept") << 6 << "/out/b.avi"
+                                      << "c.mov"
+                                      << "/out/b.flv";
 }
 
 void tst_FormBehaviour::openFile()
@@ -186,12 +193,22 @@ void tst_FormBehaviour::cancelChangesNothing_data()
     QTest::addColumn<QString>("startDirectory"); // empty: home
     QTest::addColumn<QString>("selected");
 
-    QTest::newRow("open, empty fields: home") << false << "" << "" << "" << "";
-    QTest::newRow("open: the input's directory, input selected")
-        << false << "<tmp>/sub/a.avi" << "<tmp>/out/b.mp4" << "<tmp>/sub" << "<tmp>/sub/a.avi";
-    QTest::newRow("save, empty fields: home") << true << "" << "" << "" << "";
-    QTest::newRow("save: the output's directory, output named")
-        << true << "<tmp>/sub/a.avi" << "<tmp>/out/b.mp4" << "<tmp>/out" << "<tmp>/out/b.mp4";
+    QTest::newRow("open, empty fields: home") << false << ""
+                                              << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("open: the input's directory, input selected") << false << "<tmp>/sub/a.avi"
+                                                                 << "<tmp>/out/b.mp4"
+                                                                 << "<tmp>/sub"
+                                                                 << "<tmp>/sub/a.avi";
+    QTest::newRow("save, empty fields: home") << true << ""
+                                              << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("save: the output's directory, output named") << true << "<tmp>/sub/a.avi"
+                                                                << "<tmp>/out/b.mp4"
+                                                                << "<tmp>/out"
+                                                                << "<tmp>/out/b.mp4";
 }
 
 void tst_FormBehaviour::cancelChangesNothing()
@@ -227,13 +244,14 @@ void tst_FormBehaviour::saveFile_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("empty input: name as chosen") << "" << 5 << "out/clip.mkv" << "out/clip.mkv";
-    QTest::newRow("mpeg4: the codec's extension")
-        << "<tmp>/a.avi" << 5 << "out/clip.mkv" << "out/clip.mp4";
-    QTest::newRow("copy: the input's suffix")
-        << "<tmp>/a.avi" << 0 << "out/clip.mkv" << "out/clip.avi";
-    QTest::newRow("copy, names the input: marked")
-        << "<tmp>/a.avi" << 0 << "a.mkv" << "a-Kopie.avi";
+    QTest::newRow("empty input: name as chosen") << "" << 5 << "out/clip.mkv"
+                                                 << "out/clip.mkv";
+    QTest::newRow("mpeg4: the codec's extension") << "<tmp>/a.avi" << 5 << "out/clip.mkv"
+                                                  << "out/clip.mp4";
+    QTest::newRow("copy: the input's suffix") << "<tmp>/a.avi" << 0 << "out/clip.mkv"
+                                              << "out/clip.avi";
+    QTest::newRow("copy, names the input: marked") << "<tmp>/a.avi" << 0 << "a.mkv"
+                                                   << "a-Kopie.avi";
 }
 
 void tst_FormBehaviour::saveFile()
@@ -371,9 +389,12 @@ void tst_FormBehaviour::palDvd_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("from copy, marked output") << 0 << 0 << "/data/a-Kopie.avi" << "/data/a.mpg";
-    QTest::newRow("from mpeg4 with mp3") << 5 << 2 << "/out/b.mp4" << "/out/b.mpg";
-    QTest::newRow("from mpeg2video, wav, empty output") << 4 << 1 << "" << "";
+    QTest::newRow("from copy, marked output") << 0 << 0 << "/data/a-Kopie.avi"
+                                              << "/data/a.mpg";
+    QTest::newRow("from mpeg4 with mp3") << 5 << 2 << "/out/b.mp4"
+                                         << "/out/b.mpg";
+    QTest::newRow("from mpeg2video, wav, empty output") << 4 << 1 << ""
+                                                        << "";
 }
 
 // The lone radio button in its box belongs to no exclusive group, so a second click unchecks it.
@@ -402,7 +423,7 @@ void tst_FormBehaviour::palDvd()
         QCOMPARE(d->acodecComboBox->currentIndex(), 4);
         QCOMPARE(d->ratioComboBox->currentIndex(), 1);
         QCOMPARE(d->vbitrateSpinBox->value(), 5000);
-        QCOMPARE(videoWidgetsEnabled(*d), (QList<bool> {false, false, true, true, false}));
+        QCOMPARE(videoWidgetsEnabled(*d), (QList<bool>{false, false, true, true, false}));
         QVERIFY(!d->vcodecComboBox->isEnabled());
         QVERIFY(d->acodecComboBox->isEnabled());
         QVERIFY(d->abitrateComboBox->isEnabled());

@@ -116,19 +116,18 @@ void tst_Jobs::encoderEnds_data()
         "currently supported in container\\nConversion failed!\\n\n");
     QTest::newRow("exit 0") << header + halfWay + "exit 0\n" << finished << 100 << "";
     QTest::newRow("exit 0 without any output") << "exit 0\n" << finished << 100 << "";
-    QTest::newRow("exit 1 with its reason")
-        << header + halfWay + reason + "exit 1\n" << failed << 50
-        << "Could not find tag for codec pcm_s16le";
-    QTest::newRow("exit 2 is a failure") << header + reason + "exit 2\n" << failed << 0
-                                          << "Conversion failed!";
+    QTest::newRow("exit 1 with its reason") << header + halfWay + reason
+            + "exit 1\n" << failed << 50 << "Could not find tag for codec pcm_s16le";
+    QTest::newRow("exit 2 is a failure") << header + reason + "exit 2\n"
+                                         << failed << 0 << "Conversion failed!";
     QTest::newRow("exit 69: too many decoding errors")
-        << header + "err Error while decoding stream #0:0\\n\nexit 69\n" << failed << 0
-        << "Error while decoding stream";
+        << header + "err Error while decoding stream #0:0\\n\nexit 69\n"
+        << failed << 0 << "Error while decoding stream";
     QTest::newRow("exit 234: ffmpeg 6.1 Invalid argument")
-        << header + "err Error opening output file: Invalid argument\\n\nexit 234\n" << failed
-        << 0 << "Invalid argument";
-    QTest::newRow("exit 255 is a stop, bar keeps its value")
-        << header + halfWay + "exit 255\n" << stopped << 50 << "";
+        << header + "err Error opening output file: Invalid argument\\n\nexit 234\n"
+        << failed << 0 << "Invalid argument";
+    QTest::newRow("exit 255 is a stop, bar keeps its value") << header + halfWay + "exit 255\n"
+                                                             << stopped << 50 << "";
     QTest::newRow("SIGSEGV") << header + halfWay + "crash 11\n" << crashed << 50 << "";
     QTest::newRow("SIGKILL") << header + halfWay + "crash 9\n" << crashed << 50 << "";
     QTest::newRow("stderr closed early") << header + "closeerr\nexit 0\n" << finished << 100 << "";
@@ -136,10 +135,10 @@ void tst_Jobs::encoderEnds_data()
         << header + "err \\xff\\xfe\\xc3(frame= 1 fps=\\xff time=00:00:\\xc3\\r\nexit 0\n"
         << finished << 100 << "";
     QTest::newRow("a line of 4 MB without a break, then an error")
-        << header + "bigline 4000000\nerr \\nreal reason\\n\nexit 1\n" << failed << 0
-        << "real reason";
-    QTest::newRow("chunks of only a carriage return")
-        << header + "err \\r\nerr \\r\nexit 0\n" << finished << 100 << "";
+        << header + "bigline 4000000\nerr \\nreal reason\\n\nexit 1\n"
+        << failed << 0 << "real reason";
+    QTest::newRow("chunks of only a carriage return") << header + "err \\r\nerr \\r\nexit 0\n"
+                                                      << finished << 100 << "";
     QTest::newRow("numbers past 32 bits")
         << "err   Duration: 99999999999:00:00.00, start: 0.0\\n\n"
            "err frame=99999999999 fps=99999999999 size=99999999999kB "
@@ -235,9 +234,11 @@ void tst_Jobs::argumentsReachTheEncoder()
 
     d->convertButton->click();
     QTRY_COMPARE(d->progressEdit->toPlainText(), finished);
-    const QStringList expected{"-y", "-i", input, "-s", "320x240", "-vcodec", "mpeg4", "-r",
-                               "25", "-aspect", "4:3", "-b", "8000k", "-acodec", "libmp3lame",
-                               "-ab", "224k", "-ac", "1", m_dir->filePath("my copy.mp4")};
+    const QStringList expected{"-y",      "-i",      input,        "-s",
+                               "320x240", "-vcodec", "mpeg4",      "-r",
+                               "25",      "-aspect", "4:3",        "-b",
+                               "8000k",   "-acodec", "libmp3lame", "-ab",
+                               "224k",    "-ac",     "1",          m_dir->filePath("my copy.mp4")};
     QCOMPARE(m_fake->receivedArguments(), expected);
     QCOMPARE(d->befehlEdit->toPlainText(), "ffmpeg " + expected.join(' '));
 }
@@ -248,10 +249,11 @@ void tst_Jobs::characterSplitBetweenChunks()
     auto d = makeDialog();
     fillNames(*d);
     const QString go = m_fake->path("go");
-    m_fake->setScript(header + "err frame=  25 fps= 25 size= 1kB time=00:00:01.00 x    \\rGr\\xc3\n"
-                      + "waitfile " + go + "\n"
-                      + "err \\xbc\\xc3\\x9fe\\nframe=  50 fps= 25 size= 1kB time=00:00:02.00    \\r\n"
-                        "hang\n");
+    m_fake->setScript(
+        header + "err frame=  25 fps= 25 size= 1kB time=00:00:01.00 x    \\rGr\\xc3\n" + "waitfile "
+        + go + "\n"
+        + "err \\xbc\\xc3\\x9fe\\nframe=  50 fps= 25 size= 1kB time=00:00:02.00    \\r\n"
+          "hang\n");
     d->convertButton->click();
     QTRY_VERIFY(d->progressEdit->toPlainText().contains("time=00:00:01.00"));
     QFile(go).open(QIODevice::WriteOnly);
@@ -407,8 +409,8 @@ void tst_Jobs::presenceCheck()
     QFETCH(bool, onPath);
     QTemporaryDir empty;
     PathOverride path(onPath ? QByteArray(FAKE_FFMPEG_DIR) : QFile::encodeName(empty.path()));
-    const QString fixed = fixedPathExists ? QCoreApplication::applicationFilePath()
-                                          : empty.filePath("ffmpeg");
+    const QString fixed =
+        fixedPathExists ? QCoreApplication::applicationFilePath() : empty.filePath("ffmpeg");
     auto d = makeDialog(fixed);
     d->show();
     MessageBoxWatcher boxes;

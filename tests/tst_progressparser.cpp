@@ -74,7 +74,8 @@ void tst_ProgressParser::displays_data()
     QTest::addColumn<QString>("lcd");
     QTest::addColumn<double>("duration"); // -1: unknown
 
-    const QString dur120 = QStringLiteral("  Duration: 00:02:00.00, start: 0.000000, bitrate: 9 kb/s\n");
+    const QString dur120 =
+        QStringLiteral("  Duration: 00:02:00.00, start: 0.000000, bitrate: 9 kb/s\n");
     QTest::newRow("header, then a report at a quarter")
         << QStringList{dur120, report("00:00:30.00")} << 25.0 << 25 << "0:45" << 120.0;
     QTest::newRow("old short form in plain seconds")
@@ -83,8 +84,8 @@ void tst_ProgressParser::displays_data()
     QTest::newRow("percent truncates toward zero")
         << QStringList{dur120, report("00:00:59.90")} << 25.0 << 49 << "0:30" << 120.0;
     QTest::newRow("marker ends one chunk, time starts the next")
-        << QStringList{"  Duration:", " 00:02:00.00, start: 0.0\n", report("00:00:30.00")}
-        << 25.0 << 25 << "0:45" << 120.0;
+        << QStringList{"  Duration:", " 00:02:00.00, start: 0.0\n", report("00:00:30.00")} << 25.0
+        << 25 << "0:45" << 120.0;
     QTest::newRow("report split inside its time field")
         << QStringList{dur120, "frame=  750 fps= 50 q=2.0 size=  100kB time=00:0",
                        "0:30.00 bitrate= 1.0kbits/s speed=2x    \r"}
@@ -103,8 +104,8 @@ void tst_ProgressParser::displays_data()
                        report("00:00:05.00")}
         << 25.0 << 50 << "0:02" << 10.0;
     QTest::newRow("Duration N/A: bar and LCD keep what they show")
-        << QStringList{"  Duration: N/A, bitrate: N/A\n", report("00:00:05.00")} << 25.0 << 0
-        << "0" << -1.0;
+        << QStringList{"  Duration: N/A, bitrate: N/A\n", report("00:00:05.00")} << 25.0 << 0 << "0"
+        << -1.0;
     QTest::newRow("time=N/A keeps the last value")
         << QStringList{header10s, report("00:00:05.00"), report("N/A")} << 25.0 << 50 << "0:02"
         << 10.0;
@@ -217,8 +218,7 @@ void tst_ProgressParser::diagnosticTail_data()
           "argument\nConversion failed!\n";
     QTest::newRow("the reason stays beside 'Conversion failed!'")
         << failed
-        << QStringList{"Could not find tag for codec pcm_s16le in stream #1",
-                       "Conversion failed!"}
+        << QStringList{"Could not find tag for codec pcm_s16le in stream #1", "Conversion failed!"}
         << 11;
     QString many;
     for (int i = 0; i < 100; ++i)

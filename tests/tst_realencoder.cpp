@@ -60,8 +60,9 @@ bool run(const QString &program, const QStringList &args, QByteArray *out = null
 QStringList probe(const QString &file)
 {
     QByteArray out;
-    if (!run("ffprobe", {"-v", "error", "-show_entries", "stream=codec_name,channels,width",
-                         "-of", "csv=p=0", file},
+    if (!run("ffprobe",
+             {"-v", "error", "-show_entries", "stream=codec_name,channels,width", "-of", "csv=p=0",
+              file},
              &out))
         return {};
     return QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
@@ -91,14 +92,31 @@ void tst_RealEncoder::initTestCase()
     QVERIFY(m_dir.isValid());
     m_clip = m_dir.filePath("clip.avi");
     m_phone = m_dir.filePath("phone.mp4");
-    QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                           "testsrc=duration=4:size=160x120:rate=25", "-f", "lavfi", "-i",
-                           "sine=duration=4", "-c:v", "mpeg4", "-c:a", "libmp3lame", m_clip}));
-    QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                           "testsrc2=duration=60:size=640x480:rate=25", "-f", "lavfi", "-i",
-                           "sine=duration=60", "-c:v", "libx264", "-preset", "ultrafast", "-c:a",
-                           "aac", "-metadata", "creation_time=2021-03-04T12:34:56.000000Z",
-                           m_phone}));
+    QVERIFY(run("ffmpeg",
+                {"-v", "error", "-y", "-f", "lavfi", "-i",
+                 "testsrc=duration=4:size=160x120:rate=25", "-f", "lavfi", "-i", "sine=duration=4",
+                 "-c:v", "mpeg4", "-c:a", "libmp3lame", m_clip}));
+    QVERIFY(run("ffmpeg",
+                {"-v",
+                 "error",
+                 "-y",
+                 "-f",
+                 "lavfi",
+                 "-i",
+                 "testsrc2=duration=60:size=640x480:rate=25",
+                 "-f",
+                 "lavfi",
+                 "-i",
+                 "sine=duration=60",
+                 "-c:v",
+                 "libx264",
+                 "-preset",
+                 "ultrafast",
+                 "-c:a",
+                 "aac",
+                 "-metadata",
+                 "creation_time=2021-03-04T12:34:56.000000Z",
+                 m_phone}));
 }
 
 std::unique_ptr<vantrel> tst_RealEncoder::makeDialog(const QString &input)
@@ -131,12 +149,12 @@ void tst_RealEncoder::convert_data()
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QStringList>("streams");
 
-    QTest::newRow("copy and copy") << 0 << 0 << false << false << "avi"
-                                   << QStringList{"mpeg4,160", "mp3,1"};
-    QTest::newRow("mpeg4 with mp3 stereo") << 5 << 2 << false << false << "mp4"
-                                           << QStringList{"mpeg4,320", "mp3,2"};
-    QTest::newRow("PAL-DVD preset") << 0 << 0 << true << false << "mpg"
-                                    << QStringList{"mpeg2video,720", "ac3,2"};
+    QTest::newRow("copy and copy")
+        << 0 << 0 << false << false << "avi" << QStringList{"mpeg4,160", "mp3,1"};
+    QTest::newRow("mpeg4 with mp3 stereo")
+        << 5 << 2 << false << false << "mp4" << QStringList{"mpeg4,320", "mp3,2"};
+    QTest::newRow("PAL-DVD preset")
+        << 0 << 0 << true << false << "mpg" << QStringList{"mpeg2video,720", "ac3,2"};
     QTest::newRow("wav mono") << 0 << 1 << false << true << "avi"
                               << QStringList{"mpeg4,160", "pcm_s16le,1"};
     QTest::newRow("flv with mp3") << 6 << 2 << false << false << "flv"
@@ -153,8 +171,8 @@ void tst_RealEncoder::convert()
     QFETCH(QStringList, streams);
 
     auto d = makeDialog(m_clip);
-    const QString output = m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_')
-                                          + "." + suffix);
+    const QString output =
+        m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + "." + suffix);
     d->outputEdit->setText(m_dir.filePath("placeholder.avi"));
     pick(d->vcodecComboBox, video);
     pick(d->acodecComboBox, audio);

@@ -27,8 +27,8 @@ QStringList build(const EncoderJob &job)
              << job.aspect << QStringLiteral("-b") << videoBitrate;
     } else {
         args << QStringLiteral("-s") << job.width + u'x' + job.height << QStringLiteral("-vcodec")
-             << job.videoCodec << QStringLiteral("-r") << job.frameRate
-             << QStringLiteral("-aspect") << job.aspect << QStringLiteral("-b") << videoBitrate;
+             << job.videoCodec << QStringLiteral("-r") << job.frameRate << QStringLiteral("-aspect")
+             << job.aspect << QStringLiteral("-b") << videoBitrate;
     }
     args << QStringLiteral("-acodec") << audioEncoder(job);
     if (job.audioBitrateEnabled)

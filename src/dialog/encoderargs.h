@@ -10,16 +10,16 @@ struct EncoderJob
     QString inputName;
     QString outputName;
     int videoCodecIndex = 0;
-    QString videoCodec;      // "mpeg4", ...
+    QString videoCodec; // "mpeg4", ...
     bool palDvd = false;
-    QString width;           // spin box texts
+    QString width; // spin box texts
     QString height;
-    QString frameRate;       // "30", "25", "24"
-    QString aspect;          // "4:3", "16:9"
-    QString videoBitrate;    // kilobit/s, without unit
+    QString frameRate;    // "30", "25", "24"
+    QString aspect;       // "4:3", "16:9"
+    QString videoBitrate; // kilobit/s, without unit
     int audioCodecIndex = 0;
-    QString audioCodec;      // item text, used where no encoder name is mapped
-    QString audioBitrate;    // "224k", ...
+    QString audioCodec;   // item text, used where no encoder name is mapped
+    QString audioBitrate; // "224k", ...
     bool audioBitrateEnabled = false;
     bool channelsEnabled = false;
     bool stereo = true;

@@ -17,8 +17,8 @@ class ProgressParser
 public:
     struct Update
     {
-        bool report = false;             // the chunk completed a progress report line
-        std::optional<int> percent;      // for the bar: only ever 0 to 100
+        bool report = false;              // the chunk completed a progress report line
+        std::optional<int> percent;       // for the bar: only ever 0 to 100
         std::optional<QString> remaining; // for the LCD, "minutes:seconds"
     };
 
@@ -50,12 +50,12 @@ private:
     void takeLine(QStringView line, Update &update, double frameRate);
     void appendToTail(QStringView chunk);
 
-    QString m_partialLine;             // text after the last line break, awaiting the rest
+    QString m_partialLine; // text after the last line break, awaiting the rest
     std::optional<double> m_duration;
     std::optional<double> m_position;
     int m_percent = 0;
 
     std::deque<QString> m_tail;
     QString m_tailLine;
-    bool m_tailReturn = false;         // a '\r' was seen; the next text overwrites the line
+    bool m_tailReturn = false; // a '\r' was seen; the next text overwrites the line
 };

@@ -22,8 +22,8 @@ const QString fileFilter =
 constexpr qsizetype maxShownChunk = 4096;
 
 // Qt 4 dialogs carried the What's This button; Qt 6 ones only with these hints.
-constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint
-    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
 
 } // namespace
 
@@ -253,11 +253,10 @@ void vantrel::dvdwahl()
 void vantrel::vcopywahl()
 {
     const bool encode = vcodecComboBox->currentIndex() != 0;
-    for (QWidget *widget : {static_cast<QWidget *>(vauflspinBox),
-                            static_cast<QWidget *>(hauflspinBox),
-                            static_cast<QWidget *>(ratioComboBox),
-                            static_cast<QWidget *>(vbitrateSpinBox),
-                            static_cast<QWidget *>(fpsComboBox)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(vauflspinBox), static_cast<QWidget *>(hauflspinBox),
+          static_cast<QWidget *>(ratioComboBox), static_cast<QWidget *>(vbitrateSpinBox),
+          static_cast<QWidget *>(fpsComboBox)})
         widget->setEnabled(encode);
 }
 

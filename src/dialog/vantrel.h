@@ -64,7 +64,7 @@ private:
     QFont messageFont;
     ProgressParser progress; // duration, position, percent and the pending duration of the job
     double frameRate = 0;
-    QString ffmpegOutput;    // the latest chunk of the encoder's diagnostic text
+    QString ffmpegOutput; // the latest chunk of the encoder's diagnostic text
 
     QStringDecoder stderrDecoder{QStringDecoder::System};
     std::optional<Job> queuedJob; // "Convert" pressed while the previous encoder was ending

@@ -133,7 +133,8 @@ int main(int argc, char **argv)
         } else if (command == "bigline") {
             const std::string piece(64 * 1024, 'x');
             for (long left = std::stol(arg); left > 0; left -= static_cast<long>(piece.size()))
-                writeAll(2, piece.substr(0, static_cast<size_t>(std::min<long>(left, piece.size()))));
+                writeAll(2,
+                         piece.substr(0, static_cast<size_t>(std::min<long>(left, piece.size()))));
         } else if (command == "closeerr") {
             ::close(2);
         } else if (command == "crash") {
