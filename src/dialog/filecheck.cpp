@@ -14,12 +14,8 @@ bool sameFile(const QString &inputName, const QString &outputName)
 {
     if (inputName.isEmpty() || outputName.isEmpty())
         return false;
-    struct stat in
-    {
-    };
-    struct stat out
-    {
-    };
+    struct stat in = {};
+    struct stat out = {};
     const bool inputExists = ::stat(QFile::encodeName(inputName).constData(), &in) == 0;
     const bool outputExists = ::stat(QFile::encodeName(outputName).constData(), &out) == 0;
     if (inputExists && outputExists)
