@@ -124,23 +124,32 @@ void ProgressParser::takeLine(QStringView line, Update &update, double frameRate
 
 void ProgressParser::appendToTail(QStringView chunk)
 {
-    for (const QChar c : chunk) {
+    qsizetype i = 0;
+    while (i < chunk.size()) {
+        const QChar c = chunk.at(i);
         if (c == u'\n') {
             m_tail.push_back(m_tailLine);
             if (m_tail.size() > static_cast<size_t>(tailLineCount))
                 m_tail.pop_front();
             m_tailLine.clear();
             m_tailReturn = false;
-        } else if (c == u'\r') {
-            m_tailReturn = true;
-        } else {
-            if (m_tailReturn) {
-                m_tailLine.clear();
-                m_tailReturn = false;
-            }
-            if (m_tailLine.size() < maxLineLength)
-                m_tailLine += c;
+            ++i;
+            continue;
         }
+        if (c == u'\r') {
+            m_tailReturn = true;
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < chunk.size() && !isBreak(chunk.at(end)))
+            ++end;
+        if (m_tailReturn) {
+            m_tailLine.clear();
+            m_tailReturn = false;
+        }
+        m_tailLine += chunk.sliced(i, end - i).left(maxLineLength - m_tailLine.size());
+        i = end;
     }
 }
 
