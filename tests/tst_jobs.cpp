@@ -26,6 +26,7 @@ private slots:
     void failedStart();
     void argumentsReachTheEncoder();
     void characterSplitBetweenChunks();
+    void encoderTextIsNeverMarkup();
     void stop_data();
     void stop();
     void stopWithoutJobEnablesConvert();
@@ -259,6 +260,21 @@ void tst_Jobs::characterSplitBetweenChunks()
     QVERIFY2(d->progressEdit->toPlainText().startsWith(u"üße"),
              qPrintable(d->progressEdit->toPlainText()));
     QCOMPARE(d->progressBar->value(), 20);
+    d->cancelButton->click();
+    QTRY_VERIFY(isEndMessage(d->progressEdit->toPlainText()));
+}
+
+// Names and messages in the encoder's text are shown as they are, never rendered as rich text.
+void tst_Jobs::encoderTextIsNeverMarkup()
+{
+    auto d = makeDialog();
+    fillNames(*d);
+    m_fake->setScript(QString("err <b>Input</b> <img src=x>\\nframe=  25 fps= 25 size= 1kB "
+                              "time=00:00:01.00 x    \\r\nhang\n"));
+    d->convertButton->click();
+    QTRY_VERIFY(d->progressEdit->toPlainText().contains("time=00:00:01.00"));
+    QVERIFY2(d->progressEdit->toPlainText().startsWith("<b>Input</b> <img src=x>"),
+             qPrintable(d->progressEdit->toPlainText()));
     d->cancelButton->click();
     QTRY_VERIFY(isEndMessage(d->progressEdit->toPlainText()));
 }
