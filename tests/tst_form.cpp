@@ -1,13 +1,12 @@
 // The dialog as it stands right after start-up, before any user action: the widget tree, its
-// texts and choice lists, focus order, palette, the embedded picture, the dialog's slot table,
-// and the program's exit status when the window is closed.
+// texts and choice lists, focus order, palette, the embedded picture, and the program's exit
+// status when the window is closed.
 
 #include "vantrel.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QLCDNumber>
-#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -72,17 +71,13 @@ class TestForm : public QObject
 private slots:
     void members_data();
     void members();
-    void memberOrder();
     void dialogProperties();
-    void layouts();
     void focusChain();
     void enterClicksNoButton();
     void palette_data();
     void palette();
     void whatsThis();
     void picture();
-    void slotTable_data();
-    void slotTable();
     void closingExitsWithZero_data();
     void closingExitsWithZero();
 };
@@ -238,19 +233,6 @@ void TestForm::members()
 
 // Members are created in member order, so a depth-first walk of the dialog's children meets
 // them in that order.
-void TestForm::memberOrder()
-{
-    const auto dialog = makeDialog();
-    QStringList expected;
-    for (const auto &member : ::members(*dialog))
-        expected << member.first;
-    QStringList walked;
-    for (const QObject *child : dialog->findChildren<QObject *>())
-        if (expected.contains(child->objectName()))
-            walked << child->objectName();
-    QCOMPARE(walked, expected);
-}
-
 void TestForm::dialogProperties()
 {
     const auto dialog = makeDialog();
@@ -269,47 +251,6 @@ void TestForm::dialogProperties()
     Ui::vantrel form;
     form.setupUi(&named);
     QCOMPARE(named.objectName(), QStringLiteral("mine"));
-}
-
-void TestForm::layouts()
-{
-    const auto dialog = makeDialog();
-    QHBoxLayout *row = dialog->horizontalLayout;
-    QCOMPARE(dialog->layoutWidget->layout(), row);
-    QCOMPARE(row->count(), 4);
-    QCOMPARE(row->itemAt(0)->widget(), dialog->convertButton);
-    QCOMPARE(row->itemAt(1)->spacerItem(), dialog->horizontalSpacer);
-    QCOMPARE(row->itemAt(2)->widget(), dialog->cancelButton);
-    QCOMPARE(row->itemAt(3)->widget(), dialog->closeButton);
-    for (int i = 0; i < row->count(); ++i) {
-        QCOMPARE(row->stretch(i), 0);
-        QCOMPARE(row->itemAt(i)->alignment(), Qt::Alignment());
-    }
-    QCOMPARE(dialog->horizontalSpacer->sizeHint(), QSize(40, 20));
-    QCOMPARE(dialog->horizontalSpacer->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-    QCOMPARE(dialog->horizontalSpacer->sizePolicy().verticalPolicy(), QSizePolicy::Minimum);
-
-    const QSizePolicy convert = dialog->convertButton->sizePolicy();
-    QCOMPARE(convert.horizontalPolicy(), QSizePolicy::Expanding);
-    QCOMPARE(convert.verticalPolicy(), QSizePolicy::Fixed);
-    QCOMPARE(convert.horizontalStretch(), 0);
-    QCOMPARE(convert.verticalStretch(), 0);
-    QVERIFY(!convert.hasHeightForWidth());
-
-    QGridLayout *grid = dialog->_2;
-    QCOMPARE(dialog->layout6->layout(), grid);
-    QCOMPARE(grid->count(), 4);
-    const std::pair<QWidget *, QPoint> cells[] = {{dialog->acodecComboBox, {0, 1}},
-                                                  {dialog->acodecLabel, {0, 0}},
-                                                  {dialog->abitrateLabel, {1, 0}},
-                                                  {dialog->abitrateComboBox, {1, 1}}};
-    for (const auto &[widget, cell] : cells) {
-        int r = -1, c = -1, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(grid->indexOf(widget), &r, &c, &rowSpan, &columnSpan);
-        QCOMPARE(QPoint(r, c), cell);
-        QCOMPARE(rowSpan, 1);
-        QCOMPARE(columnSpan, 1);
-    }
 }
 
 // Tab walks the focusable members in this order and wraps around.
@@ -445,50 +386,6 @@ void TestForm::picture()
     QVERIFY(sof > 0);
     QCOMPARE(data.mid(sof + 4, 6).toHex(' '), QByteArray("08 00 b3 00 96 03"));
     QCOMPARE(data.indexOf(QByteArray("\xFF\xC2", 2)), -1);
-}
-
-void TestForm::slotTable_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QByteArray>("signature");
-    QTest::addColumn<QByteArrayList>("parameterNames");
-
-    const QByteArray signatures[] = {"changeendung()",  "openDialog()",
-                                     "saveDialog()",    "konvertiere()",
-                                     "updateprocbar()", "procbeendet(int,QProcess::ExitStatus)",
-                                     "abgebrochen()",   "processError(QProcess::ProcessError)",
-                                     "dvdwahl()",       "vcopywahl()",
-                                     "acopywahl()",     "ffmpegtest()"};
-    for (int i = 0; i < 12; ++i) {
-        QByteArrayList names;
-        if (signatures[i].startsWith("procbeendet"))
-            names = {"exitCode", "exitStatus"};
-        else if (signatures[i].startsWith("processError"))
-            names = {"error"};
-        QTest::newRow(signatures[i].constData()) << i << signatures[i] << names;
-    }
-}
-
-void TestForm::slotTable()
-{
-    QFETCH(int, index);
-    QFETCH(QByteArray, signature);
-    QFETCH(QByteArrayList, parameterNames);
-
-    const QMetaObject &meta = vantrel::staticMetaObject;
-    QCOMPARE(meta.className(), "vantrel");
-    QCOMPARE(meta.superClass(), &QDialog::staticMetaObject);
-    QCOMPARE(meta.methodCount() - meta.methodOffset(), 12);
-    QCOMPARE(meta.propertyCount(), meta.propertyOffset());
-    QCOMPARE(meta.enumeratorCount(), meta.enumeratorOffset());
-    QCOMPARE(meta.classInfoCount(), meta.classInfoOffset());
-
-    const QMetaMethod method = meta.method(meta.methodOffset() + index);
-    QCOMPARE(method.methodSignature(), signature);
-    QCOMPARE(method.methodType(), QMetaMethod::Slot);
-    QCOMPARE(method.access(), QMetaMethod::Private);
-    QCOMPARE(method.returnType(), int(QMetaType::Void));
-    QCOMPARE(method.parameterNames(), parameterNames);
 }
 
 void TestForm::closingExitsWithZero_data()
