@@ -12,7 +12,6 @@ class tst_EncoderArgs : public QObject
 private slots:
     void commandText_data();
     void commandText();
-    void namesWithBlanksStayOneArgument();
 };
 
 static const QStringList videoCodecs{"copy",       "huffyuv", "mjpeg", "mpeg1video",
@@ -103,17 +102,6 @@ void tst_EncoderArgs::commandText()
     QFETCH(EncoderJob, job);
     QFETCH(QString, expected);
     QCOMPARE(EncoderArgs::commandText(EncoderArgs::build(job)), expected);
-}
-
-void tst_EncoderArgs::namesWithBlanksStayOneArgument()
-{
-    EncoderJob j = job(5, false, 2);
-    j.inputName = "/data/my film.avi";
-    j.outputName = "/out/a b.mp4";
-    const QStringList args = EncoderArgs::build(j);
-    QCOMPARE(args.mid(0, 3), (QStringList{"-y", "-i", "/data/my film.avi"}));
-    QCOMPARE(args.last(), QString("/out/a b.mp4"));
-    QCOMPARE(args.size(), 20);
 }
 
 QTEST_APPLESS_MAIN(tst_EncoderArgs)
