@@ -1,10 +1,16 @@
 #include "testsupport.h"
 
+#include "vantrel.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 
+#include <chrono>
 #include <csignal>
 
 FakeEncoder::FakeEncoder()
@@ -79,4 +85,30 @@ MessageBoxWatcher::MessageBoxWatcher(QObject *parent)
 bool processExists(qint64 pid)
 {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0;
+}
+
+std::unique_ptr<vantrel> makeDialog(const QString &checkPath)
+{
+    auto dialog = std::make_unique<vantrel>();
+    dialog->setEncoderCheckPath(checkPath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                    : checkPath);
+    dialog->setStopGracePeriod(std::chrono::milliseconds(300));
+    return dialog;
+}
+
+void pickByUser(QComboBox *box, int index)
+{
+    QSignalSpy activated(box, &QComboBox::activated);
+    box->showPopup();
+    QTRY_VERIFY(box->view()->isVisible());
+    box->view()->setCurrentIndex(box->model()->index(index, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(box->currentIndex(), index);
+}
+
+bool Status::isEnd(const QString &text)
+{
+    return text == finished || text == stopped || text == crashed || text == failed
+        || text == notStarted;
 }

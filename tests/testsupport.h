@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -7,6 +8,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+
+class vantrel;
 
 // Puts the fake encoder first on PATH for the lifetime of the object, with a script of
 // commands (see helpers/fakeffmpeg.cpp). Restores the environment afterwards.
@@ -64,3 +68,20 @@ private:
 };
 
 bool processExists(qint64 pid);
+
+// A dialog whose start-up check always passes (so no box opens) and whose stopped encoder is
+// killed after a short grace period.
+std::unique_ptr<vantrel> makeDialog(const QString &checkPath = QString());
+
+// A user's pick in the open list of a combo box: the item, confirmed with Return.
+void pickByUser(QComboBox *box, int index);
+
+// How the dialog reports the end of a job.
+namespace Status {
+inline const QString finished = QStringLiteral("Konvertierung beendet!");
+inline const QString stopped = QStringLiteral("Konvertierung ABGEBROCHEN!!!");
+inline const QString crashed = QStringLiteral("CONVERSION CRASHED!!!");
+inline const QString failed = QStringLiteral("FEHLER beim Konvertierungsstart!!!");
+inline const QString notStarted = QStringLiteral("FEHLER beim Starten der Konvertierung!!!");
+bool isEnd(const QString &text);
+} // namespace Status

@@ -2,6 +2,7 @@
 // texts and choice lists, focus order, palette, the embedded picture, and the program's exit
 // status when the window is closed.
 
+#include "testsupport.h"
 #include "vantrel.h"
 
 #include <QFile>
@@ -17,14 +18,6 @@
 namespace {
 
 const QString picturePath = QStringLiteral(":/pics/tesk.jpg");
-
-std::unique_ptr<vantrel> makeDialog()
-{
-    auto dialog = std::make_unique<vantrel>();
-    // Any existing file passes the encoder check, so no error box can open during a test.
-    dialog->setEncoderCheckPath(QCoreApplication::applicationFilePath());
-    return dialog;
-}
 
 // Every QObject member of the form class, in member order (the spacer is checked on its own).
 QList<std::pair<QString, QObject *>> members(vantrel &d)

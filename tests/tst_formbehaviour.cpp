@@ -1,3 +1,4 @@
+#include "testsupport.h"
 #include "vantrel.h"
 
 #include <QAbstractItemView>
@@ -80,7 +81,6 @@ private slots:
     void palDvd();
 
 private:
-    std::unique_ptr<vantrel> makeDialog();
     QString inTemp(QString path) const
     {
         return path.replace(QLatin1String("<tmp>"), m_files->path());
@@ -93,16 +93,11 @@ private:
 static const QStringList videoFilters{"video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 *.mov)",
                                       "All Files(*.*)"};
 
-// A user's pick in the open list: the view's current item, confirmed with Return.
-static void pick(QComboBox *box, int index)
+static std::unique_ptr<vantrel> shownDialog()
 {
-    QSignalSpy activated(box, &QComboBox::activated);
-    box->showPopup();
-    QTRY_VERIFY(box->view()->isVisible());
-    box->view()->setCurrentIndex(box->model()->index(index, 0));
-    QTest::keyClick(box->view(), Qt::Key_Return);
-    QCOMPARE(activated.count(), 1);
-    QCOMPARE(box->currentIndex(), index);
+    auto dialog = makeDialog();
+    dialog->show();
+    return dialog;
 }
 
 static QList<bool> videoWidgetsEnabled(const vantrel &d)
@@ -132,14 +127,6 @@ void tst_FormBehaviour::init()
     }
 }
 
-std::unique_ptr<vantrel> tst_FormBehaviour::makeDialog()
-{
-    auto dialog = std::make_unique<vantrel>();
-    dialog->setEncoderCheckPath(QCoreApplication::applicationFilePath());
-    dialog->show();
-    return dialog;
-}
-
 void tst_FormBehaviour::openFile_data()
 {
     QTest::addColumn<int>("codec");
@@ -167,7 +154,7 @@ void tst_FormBehaviour::openFile()
     QFETCH(QString, output);
     QFETCH(QString, file);
     QFETCH(QString, expected);
-    auto d = makeDialog();
+    auto d = shownDialog();
     d->vcodecComboBox->setCurrentIndex(codec);
     d->outputEdit->setText(output);
 
@@ -218,7 +205,7 @@ void tst_FormBehaviour::cancelChangesNothing()
     QFETCH(QString, output);
     QFETCH(QString, startDirectory);
     QFETCH(QString, selected);
-    auto d = makeDialog();
+    auto d = shownDialog();
     d->inputEdit->setText(inTemp(input));
     d->outputEdit->setText(inTemp(output));
 
@@ -260,7 +247,7 @@ void tst_FormBehaviour::saveFile()
     QFETCH(int, codec);
     QFETCH(QString, chosen);
     QFETCH(QString, expected);
-    auto d = makeDialog();
+    auto d = shownDialog();
     d->vcodecComboBox->setCurrentIndex(codec);
     d->inputEdit->setText(inTemp(input));
 
@@ -310,9 +297,9 @@ void tst_FormBehaviour::videoCodec()
     QFETCH(int, index);
     QFETCH(QString, expected);
     QFETCH(bool, enabled);
-    auto d = makeDialog();
+    auto d = shownDialog();
     d->inputEdit->setText("/data/a.avi");
-    pick(d->vcodecComboBox, userStart);
+    pickByUser(d->vcodecComboBox, userStart);
     if (codeStart >= 0)
         d->vcodecComboBox->setCurrentIndex(codeStart);
     d->outputEdit->setText(output);
@@ -323,7 +310,7 @@ void tst_FormBehaviour::videoCodec()
     d->fpsComboBox->setCurrentIndex(2);
 
     if (byUser)
-        pick(d->vcodecComboBox, index);
+        pickByUser(d->vcodecComboBox, index);
     else
         d->vcodecComboBox->setCurrentIndex(index);
 
@@ -364,14 +351,14 @@ void tst_FormBehaviour::audioCodec()
     QFETCH(int, to);
     QFETCH(bool, bitrate);
     QFETCH(bool, channels);
-    auto d = makeDialog();
+    auto d = shownDialog();
     if (from != 0)
-        pick(d->acodecComboBox, from);
+        pickByUser(d->acodecComboBox, from);
     d->abitrateComboBox->setCurrentIndex(3);
     d->monoButton->setChecked(true);
 
     if (byUser)
-        pick(d->acodecComboBox, to);
+        pickByUser(d->acodecComboBox, to);
     else
         d->acodecComboBox->setCurrentIndex(to);
 
@@ -404,11 +391,11 @@ void tst_FormBehaviour::palDvd()
     QFETCH(int, audioCodec);
     QFETCH(QString, output);
     QFETCH(QString, expected);
-    auto d = makeDialog();
+    auto d = shownDialog();
     d->inputEdit->setText("/data/a.avi");
-    pick(d->vcodecComboBox, videoCodec);
+    pickByUser(d->vcodecComboBox, videoCodec);
     if (audioCodec != 0)
-        pick(d->acodecComboBox, audioCodec);
+        pickByUser(d->acodecComboBox, audioCodec);
     d->outputEdit->setText(output);
     d->ratioComboBox->setCurrentIndex(1);
     d->vbitrateSpinBox->setValue(5000);
@@ -431,7 +418,7 @@ void tst_FormBehaviour::palDvd()
         QCOMPARE(d->outputEdit->text(), expected);
 
         // Chosen in the meantime; switching off keeps it, switching on again replaces it.
-        pick(d->acodecComboBox, 0);
+        pickByUser(d->acodecComboBox, 0);
         QTest::mouseClick(d->dvdButton, Qt::LeftButton);
         QVERIFY(!d->dvdButton->isChecked());
         QCOMPARE(videoWidgetsEnabled(*d), QList<bool>(5, true));

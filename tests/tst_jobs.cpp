@@ -9,8 +9,6 @@
 #include <csignal>
 #include <memory>
 
-using namespace std::chrono_literals;
-
 // Whole jobs through the dialog, with the fake encoder first on PATH: how each kind of end is
 // reported, stopping, closing, refused jobs, and the presence check at start-up.
 class tst_Jobs : public QObject
@@ -39,20 +37,16 @@ private slots:
     void presenceCheck();
 
 private:
-    std::unique_ptr<vantrel> makeDialog(const QString &checkPath = QString());
     void fillNames(vantrel &d);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeEncoder> m_fake;
 };
 
+using namespace Status;
+
 namespace {
 
-const QString finished = QStringLiteral("Konvertierung beendet!");
-const QString stopped = QStringLiteral("Konvertierung ABGEBROCHEN!!!");
-const QString crashed = QStringLiteral("CONVERSION CRASHED!!!");
-const QString failed = QStringLiteral("FEHLER beim Konvertierungsstart!!!");
-const QString notStarted = QStringLiteral("FEHLER beim Starten der Konvertierung!!!");
 const QString errorBoxText = QStringLiteral(
     "<b>ffmpeg meldete einen Fehler!</b><br><br>Bitte überprüfen sie die Einstellungen für die "
     "Umwandlung <br>anhand der Fehlerbeschreibung in den Details.<br>");
@@ -63,12 +57,6 @@ const QString header = QStringLiteral(
     "  Stream #0:0: Video: mpeg4, yuv420p, 160x120, 25 fps, 25 tbr\\n\n");
 const QString halfWay = QStringLiteral(
     "err frame=  125 fps= 50 q=2.0 size=     100kB time=00:00:05.00 bitrate= 1.0kbits/s    \\r\n");
-
-bool isEndMessage(const QString &text)
-{
-    return text == finished || text == stopped || text == crashed || text == failed
-        || text == notStarted;
-}
 
 } // namespace
 
@@ -82,15 +70,6 @@ void tst_Jobs::cleanup()
 {
     m_fake.reset();
     m_dir.reset();
-}
-
-std::unique_ptr<vantrel> tst_Jobs::makeDialog(const QString &checkPath)
-{
-    auto d = std::make_unique<vantrel>();
-    d->setEncoderCheckPath(checkPath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                               : checkPath);
-    d->setStopGracePeriod(300ms);
-    return d;
 }
 
 void tst_Jobs::fillNames(vantrel &d)
@@ -162,7 +141,7 @@ void tst_Jobs::encoderEnds()
 
     d->convertButton->click();
     QVERIFY(!d->convertButton->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(isEndMessage(d->progressEdit->toPlainText()), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(Status::isEnd(d->progressEdit->toPlainText()), 20000);
     QCOMPARE(d->progressEdit->toPlainText(), message);
     QCOMPARE(d->progressBar->value(), bar);
     QVERIFY(d->convertButton->isEnabled());
@@ -225,9 +204,8 @@ void tst_Jobs::argumentsReachTheEncoder()
     d->inputEdit->setText(input);
     d->outputEdit->setText(m_dir->filePath("my copy.mp4"));
     d->convertButton->setEnabled(true);
-    d->vcodecComboBox->setCurrentIndex(5);
-    emit d->vcodecComboBox->activated(5);
-    d->acodecComboBox->setCurrentIndex(2);
+    pickByUser(d->vcodecComboBox, 5);
+    pickByUser(d->acodecComboBox, 2);
     d->monoButton->setChecked(true);
     m_fake->setScript("exit 0\n");
 
@@ -261,7 +239,7 @@ void tst_Jobs::characterSplitBetweenChunks()
              qPrintable(d->progressEdit->toPlainText()));
     QCOMPARE(d->progressBar->value(), 20);
     d->cancelButton->click();
-    QTRY_VERIFY(isEndMessage(d->progressEdit->toPlainText()));
+    QTRY_VERIFY(Status::isEnd(d->progressEdit->toPlainText()));
 }
 
 // Names and messages in the encoder's text are shown as they are, never rendered as rich text.
@@ -276,7 +254,7 @@ void tst_Jobs::encoderTextIsNeverMarkup()
     QVERIFY2(d->progressEdit->toPlainText().startsWith("<b>Input</b> <img src=x>"),
              qPrintable(d->progressEdit->toPlainText()));
     d->cancelButton->click();
-    QTRY_VERIFY(isEndMessage(d->progressEdit->toPlainText()));
+    QTRY_VERIFY(Status::isEnd(d->progressEdit->toPlainText()));
 }
 
 void tst_Jobs::stop_data()
@@ -301,7 +279,7 @@ void tst_Jobs::stop()
     QTRY_COMPARE(d->progressBar->value(), 50);
     d->cancelButton->click();
     QVERIFY(d->convertButton->isEnabled()); // at once, before the encoder has ended
-    QTRY_VERIFY_WITH_TIMEOUT(isEndMessage(d->progressEdit->toPlainText()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(Status::isEnd(d->progressEdit->toPlainText()), 10000);
     QCOMPARE(d->progressEdit->toPlainText(), message);
     QCOMPARE(d->progressBar->value(), 50);
     QTRY_VERIFY(!processExists(m_fake->pid()));
@@ -331,7 +309,7 @@ void tst_Jobs::convertWhileStopping()
 
     QStringList endMessages;
     connect(d->progressEdit, &QTextEdit::textChanged, this, [&] {
-        if (isEndMessage(d->progressEdit->toPlainText()))
+        if (Status::isEnd(d->progressEdit->toPlainText()))
             endMessages << d->progressEdit->toPlainText();
     });
     d->cancelButton->click();

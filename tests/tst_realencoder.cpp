@@ -30,8 +30,7 @@ private slots:
     void outputIsInput();
 
 private:
-    std::unique_ptr<vantrel> makeDialog(const QString &input);
-    static void pick(QComboBox *box, int index);
+    static std::unique_ptr<vantrel> dialogFor(const QString &input);
     void waitForEnd(vantrel &d, int timeoutMs = 60000);
 
     QTemporaryDir m_dir;
@@ -41,9 +40,7 @@ private:
 
 namespace {
 
-const QString finished = QStringLiteral("Konvertierung beendet!");
-const QString stopped = QStringLiteral("Konvertierung ABGEBROCHEN!!!");
-const QString failed = QStringLiteral("FEHLER beim Konvertierungsstart!!!");
+using namespace Status;
 
 bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr)
 {
@@ -119,20 +116,12 @@ void tst_RealEncoder::initTestCase()
                  m_phone}));
 }
 
-std::unique_ptr<vantrel> tst_RealEncoder::makeDialog(const QString &input)
+std::unique_ptr<vantrel> tst_RealEncoder::dialogFor(const QString &input)
 {
-    auto d = std::make_unique<vantrel>();
-    d->setEncoderCheckPath(QCoreApplication::applicationFilePath());
+    auto d = makeDialog();
     d->inputEdit->setText(input);
     d->convertButton->setEnabled(true); // as choosing the input in the open dialog does
     return d;
-}
-
-// A pick in the list by the user: the index changes, then "activated" follows.
-void tst_RealEncoder::pick(QComboBox *box, int index)
-{
-    box->setCurrentIndex(index);
-    emit box->activated(index);
 }
 
 void tst_RealEncoder::waitForEnd(vantrel &d, int timeoutMs)
@@ -170,12 +159,12 @@ void tst_RealEncoder::convert()
     QFETCH(QString, suffix);
     QFETCH(QStringList, streams);
 
-    auto d = makeDialog(m_clip);
+    auto d = dialogFor(m_clip);
     const QString output =
         m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + "." + suffix);
     d->outputEdit->setText(m_dir.filePath("placeholder.avi"));
-    pick(d->vcodecComboBox, video);
-    pick(d->acodecComboBox, audio);
+    pickByUser(d->vcodecComboBox, video);
+    pickByUser(d->acodecComboBox, audio);
     if (palDvd)
         d->dvdButton->click();
     if (mono)
@@ -203,9 +192,9 @@ void tst_RealEncoder::convert()
 // position and never jump.
 void tst_RealEncoder::phoneClipRisesSteadily()
 {
-    auto d = makeDialog(m_phone);
-    pick(d->vcodecComboBox, 5);
-    pick(d->acodecComboBox, 2);
+    auto d = dialogFor(m_phone);
+    pickByUser(d->vcodecComboBox, 5);
+    pickByUser(d->acodecComboBox, 2);
     d->outputEdit->setText(m_dir.filePath("phone-out.mp4"));
     QList<int> values;
     connect(d->progressBar, &QProgressBar::valueChanged, this, [&](int v) { values << v; });
@@ -225,9 +214,9 @@ void tst_RealEncoder::phoneClipRisesSteadily()
 
 void tst_RealEncoder::stopLeavesReadablePartialOutput()
 {
-    auto d = makeDialog(m_phone);
-    pick(d->vcodecComboBox, 5);
-    pick(d->acodecComboBox, 2);
+    auto d = dialogFor(m_phone);
+    pickByUser(d->vcodecComboBox, 5);
+    pickByUser(d->acodecComboBox, 2);
     const QString output = m_dir.filePath("stopped.mp4");
     d->outputEdit->setText(output);
 
@@ -243,8 +232,8 @@ void tst_RealEncoder::stopLeavesReadablePartialOutput()
 
 void tst_RealEncoder::encoderErrorShowsTheReason()
 {
-    auto d = makeDialog(m_clip);
-    pick(d->acodecComboBox, 1); // wav cannot go into mp4
+    auto d = dialogFor(m_clip);
+    pickByUser(d->acodecComboBox, 1); // wav cannot go into mp4
     d->outputEdit->setText(m_dir.filePath("wav-in.mp4"));
     MessageBoxWatcher boxes;
 
@@ -271,7 +260,7 @@ void tst_RealEncoder::outputIsInput()
     QFETCH(QString, outputName);
     QFile::link(m_clip, m_dir.filePath("clip-link.avi"));
     const QByteArray before = digest(m_clip);
-    auto d = makeDialog(m_clip);
+    auto d = dialogFor(m_clip);
     d->outputEdit->setText(outputName.replace("@", m_dir.path()));
 
     d->convertButton->click();
