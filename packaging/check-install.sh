@@ -4,8 +4,8 @@
 # where desktops and software centres look for them, the PNGs have the size their
 # directory claims, and the desktop entry and metainfo point at what is installed.
 set -euo pipefail
-prefix=${1:?usage: check-install.sh PREFIX [VERSION]}
-version=${2:-1.65}
+prefix=${1:?usage: check-install.sh PREFIX VERSION}
+version=${2:?usage: check-install.sh PREFIX VERSION}
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 

@@ -45,7 +45,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 cmake --build "$build" -j"$jobs"
 rm -f "$build"/vantrel_*.deb
 (cd "$build" && cpack -G DEB >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; exit 1; }
-deb=$build/vantrel_1.65_amd64.deb
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb=$build/vantrel_${version}_amd64.deb
 [ -f "$deb" ] || { echo "cpack made no $deb:"; ls "$build"; exit 1; }
 
 step "Package facts"
@@ -65,7 +66,7 @@ installed=yes
 (cd "$build" && DEBIAN_FRONTEND=noninteractive apt-get install -y ./vantrel_*.deb) >"$scratch/install.log" 2>&1 \
     || { cat "$scratch/install.log"; exit 1; }
 dpkg-query -W -f='${Status} ${Version}\n' vantrel
-bash packaging/check-install.sh /usr
+bash packaging/check-install.sh /usr "$version"
 
 step "Start the installed program headless and close its window"
 # Xvfb picks a free display number and writes it to the descriptor given.

@@ -2,6 +2,7 @@
 // texts and choice lists, focus order, palette, the embedded picture, and the program's exit
 // status when the window is closed.
 
+#include "choices.h"
 #include "testsupport.h"
 #include "vantrel.h"
 
@@ -70,6 +71,7 @@ private slots:
     void palette_data();
     void palette();
     void whatsThis();
+    void choiceListsMatchTheTable();
     void picture();
     void closingExitsWithZero_data();
     void closingExitsWithZero();
@@ -234,7 +236,7 @@ void TestForm::dialogProperties()
     QCOMPARE(dialog->font().pointSize(), 10);
     QCOMPARE(dialog->font().bold(), false);
     QCOMPARE(dialog->font().weight(), QFont::Normal);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("vantrel 1.65"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("vantrel " VANTREL_VERSION));
     // No layout of its own: every widget keeps its place when the window is resized.
     QVERIFY(!dialog->layout());
 
@@ -340,12 +342,39 @@ void TestForm::palette()
     }
 }
 
+// The program reads the meaning of a list item from its position: form and table must agree.
+void TestForm::choiceListsMatchTheTable()
+{
+    auto d = makeDialog();
+    const auto items = [](QComboBox *box) {
+        QStringList list;
+        for (int i = 0; i < box->count(); ++i)
+            list << box->itemText(i);
+        return list;
+    };
+    const auto texts = [](const auto &table) {
+        QStringList list;
+        for (const auto &entry : table) {
+            if constexpr (requires { entry.item; })
+                list << Choices::text(entry.item);
+            else
+                list << Choices::text(entry);
+        }
+        return list;
+    };
+    QCOMPARE(items(d->vcodecComboBox), texts(Choices::videoCodecs));
+    QCOMPARE(items(d->acodecComboBox), texts(Choices::audioCodecs));
+    QCOMPARE(items(d->fpsComboBox), texts(Choices::frameRates));
+    QCOMPARE(items(d->ratioComboBox), texts(Choices::aspects));
+    QCOMPARE(items(d->abitrateComboBox), texts(Choices::audioBitrates));
+}
+
 void TestForm::whatsThis()
 {
     const auto dialog = makeDialog();
     QTextDocument document;
     document.setHtml(dialog->whatsThis());
-    QCOMPARE(document.firstBlock().text(), QStringLiteral("vantrel 1.65"));
+    QCOMPARE(document.firstBlock().text(), QStringLiteral("vantrel " VANTREL_VERSION));
 
     QStringList images;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {

@@ -1,5 +1,6 @@
 #include "vantrel.h"
 
+#include "choices.h"
 #include "encoderargs.h"
 #include "filecheck.h"
 #include "outputname.h"
@@ -112,7 +113,6 @@ EncoderJob vantrel::jobFromForm() const
     job.inputName = inputEdit->text();
     job.outputName = outputEdit->text();
     job.videoCodecIndex = vcodecComboBox->currentIndex();
-    job.videoCodec = vcodecComboBox->currentText();
     job.palDvd = dvdButton->isChecked();
     job.width = vauflspinBox->text();
     job.height = hauflspinBox->text();
@@ -120,7 +120,6 @@ EncoderJob vantrel::jobFromForm() const
     job.aspect = ratioComboBox->currentText();
     job.videoBitrate = vbitrateSpinBox->text();
     job.audioCodecIndex = acodecComboBox->currentIndex();
-    job.audioCodec = acodecComboBox->currentText();
     job.audioBitrate = abitrateComboBox->currentText();
     job.audioBitrateEnabled = abitrateComboBox->isEnabled();
     job.channelsEnabled = channelButtonGroup->isEnabled();
@@ -230,16 +229,16 @@ void vantrel::dvdwahl()
 {
     if (dvdButton->isChecked()) {
         vauflspinBox->setEnabled(false);
-        vauflspinBox->setValue(720);
+        vauflspinBox->setValue(Choices::PalDvd::width);
         hauflspinBox->setEnabled(false);
-        hauflspinBox->setValue(576);
+        hauflspinBox->setValue(Choices::PalDvd::height);
         vcodecComboBox->setEnabled(false);
-        vcodecComboBox->setCurrentIndex(4);
+        vcodecComboBox->setCurrentIndex(Choices::PalDvd::videoCodec);
         ratioComboBox->setEnabled(true);
         vbitrateSpinBox->setEnabled(true);
         fpsComboBox->setEnabled(false);
-        fpsComboBox->setCurrentIndex(1);
-        acodecComboBox->setCurrentIndex(4);
+        fpsComboBox->setCurrentIndex(Choices::PalDvd::frameRate);
+        acodecComboBox->setCurrentIndex(Choices::PalDvd::audioCodec);
         abitrateComboBox->setEnabled(true);
         channelButtonGroup->setEnabled(true);
     } else {
@@ -252,7 +251,7 @@ void vantrel::dvdwahl()
 
 void vantrel::vcopywahl()
 {
-    const bool encode = vcodecComboBox->currentIndex() != 0;
+    const bool encode = !Choices::copiesVideo(vcodecComboBox->currentIndex());
     for (QWidget *widget :
          {static_cast<QWidget *>(vauflspinBox), static_cast<QWidget *>(hauflspinBox),
           static_cast<QWidget *>(ratioComboBox), static_cast<QWidget *>(vbitrateSpinBox),
@@ -262,9 +261,9 @@ void vantrel::vcopywahl()
 
 void vantrel::acopywahl()
 {
-    const int index = acodecComboBox->currentIndex();
-    abitrateComboBox->setEnabled(index > 1);
-    channelButtonGroup->setEnabled(index > 0);
+    const Choices::AudioCodec &codec = Choices::audioCodec(acodecComboBox->currentIndex());
+    abitrateComboBox->setEnabled(codec.bitrate);
+    channelButtonGroup->setEnabled(codec.channels);
 }
 
 void vantrel::ffmpegtest()

@@ -1,7 +1,6 @@
 #include "filecheck.h"
 
-#include "outputname.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -20,7 +19,8 @@ bool sameFile(const QString &inputName, const QString &outputName)
     const bool outputExists = ::stat(QFile::encodeName(outputName).constData(), &out) == 0;
     if (inputExists && outputExists)
         return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
-    return OutputName::sameAbsolutePath(inputName, outputName);
+    return QDir::cleanPath(QFileInfo(inputName).absoluteFilePath())
+        == QDir::cleanPath(QFileInfo(outputName).absoluteFilePath());
 }
 
 bool encoderPresent(const QString &fixedPath, const QString &program)

@@ -1,36 +1,26 @@
 #include "encoderargs.h"
 
-namespace EncoderArgs {
+#include "choices.h"
 
-static QString audioEncoder(const EncoderJob &job)
-{
-    switch (job.audioCodecIndex) {
-    case 0:
-        return QStringLiteral("copy");
-    case 1:
-        return QStringLiteral("pcm_s16le");
-    case 2:
-        return QStringLiteral("libmp3lame");
-    default:
-        return job.audioCodec;
-    }
-}
+namespace EncoderArgs {
 
 QStringList build(const EncoderJob &job)
 {
     QStringList args{QStringLiteral("-y"), QStringLiteral("-i"), job.inputName};
     const QString videoBitrate = job.videoBitrate + u'k';
-    if (job.videoCodecIndex == 0) {
+    if (Choices::copiesVideo(job.videoCodecIndex)) {
         args << QStringLiteral("-vcodec") << QStringLiteral("copy");
     } else if (job.palDvd) {
         args << QStringLiteral("-target") << QStringLiteral("pal-dvd") << QStringLiteral("-aspect")
              << job.aspect << QStringLiteral("-b") << videoBitrate;
     } else {
         args << QStringLiteral("-s") << job.width + u'x' + job.height << QStringLiteral("-vcodec")
-             << job.videoCodec << QStringLiteral("-r") << job.frameRate << QStringLiteral("-aspect")
-             << job.aspect << QStringLiteral("-b") << videoBitrate;
+             << Choices::text(Choices::videoCodec(job.videoCodecIndex).encoder)
+             << QStringLiteral("-r") << job.frameRate << QStringLiteral("-aspect") << job.aspect
+             << QStringLiteral("-b") << videoBitrate;
     }
-    args << QStringLiteral("-acodec") << audioEncoder(job);
+    args << QStringLiteral("-acodec")
+         << Choices::text(Choices::audioCodec(job.audioCodecIndex).encoder);
     if (job.audioBitrateEnabled)
         args << QStringLiteral("-ab") << job.audioBitrate;
     if (job.channelsEnabled)

@@ -1,5 +1,8 @@
 #include "outputname.h"
 
+#include "choices.h"
+#include "filecheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,22 +10,8 @@ namespace OutputName {
 
 QString extension(int videoCodecIndex, const QString &inputName)
 {
-    switch (videoCodecIndex) {
-    case 0:
-        return u'.' + QFileInfo(inputName).suffix();
-    case 1:
-    case 2:
-        return QStringLiteral(".avi");
-    case 3:
-    case 4:
-        return QStringLiteral(".mpg");
-    case 5:
-        return QStringLiteral(".mp4");
-    case 6:
-        return QStringLiteral(".flv");
-    default:
-        return QString();
-    }
+    const std::string_view own = Choices::videoCodec(videoCodecIndex).extension;
+    return own.empty() ? u'.' + QFileInfo(inputName).suffix() : Choices::text(own);
 }
 
 static QString joinPath(const QString &directory, const QString &fileName)
@@ -33,16 +22,6 @@ static QString joinPath(const QString &directory, const QString &fileName)
     return directory + QDir::separator() + fileName;
 }
 
-bool sameAbsolutePath(const QString &a, const QString &b)
-{
-    if (a == b)
-        return true;
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    return QDir::cleanPath(QFileInfo(a).absoluteFilePath())
-        == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
-}
-
 QString derive(const QString &path, int videoCodecIndex, const QString &inputName)
 {
     const QFileInfo info(path);
@@ -50,7 +29,7 @@ QString derive(const QString &path, int videoCodecIndex, const QString &inputNam
     const QString base = info.completeBaseName();
     const QString ext = extension(videoCodecIndex, inputName);
     const QString name = joinPath(directory, base + ext);
-    if (!sameAbsolutePath(name, inputName))
+    if (!FileCheck::sameFile(inputName, name))
         return name;
     return joinPath(directory, base + copyMark + ext);
 }

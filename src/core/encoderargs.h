@@ -9,8 +9,7 @@ struct EncoderJob
 {
     QString inputName;
     QString outputName;
-    int videoCodecIndex = 0;
-    QString videoCodec; // "mpeg4", ...
+    int videoCodecIndex = 0; // in the lists of Choices
     bool palDvd = false;
     QString width; // spin box texts
     QString height;
@@ -18,7 +17,6 @@ struct EncoderJob
     QString aspect;       // "4:3", "16:9"
     QString videoBitrate; // kilobit/s, without unit
     int audioCodecIndex = 0;
-    QString audioCodec;   // item text, used where no encoder name is mapped
     QString audioBitrate; // "224k", ...
     bool audioBitrateEnabled = false;
     bool channelsEnabled = false;
