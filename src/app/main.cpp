@@ -1,3 +1,4 @@
+#include "desktopbus.h"
 #include "vantrel.h"
 
 #include <QApplication>
@@ -5,6 +6,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    // Lets docks and Wayland compositors match the window to vantrel.desktop and its icon.
+    QGuiApplication::setDesktopFileName(DesktopBus::desktopEntry);
     // Lives until the process ends; closing the only window ends the event loop.
     auto *dialog = new vantrel;
     dialog->show();

@@ -112,13 +112,20 @@ void ProgressParser::takeLine(QStringView line, Update &update, double frameRate
         update.percent = m_percent;
     }
 
-    const auto fps = field(line, u"fps");
-    if (!fps)
+    // An encoding job counts frames at the job's frame rate against the encoder's frames per
+    // second. A job that copies the video never uses that rate; it divides the time left by
+    // the encoder's "speed=", how many times real time it runs.
+    const bool countFrames = frameRate > 0;
+    auto rate = field(line, countFrames ? u"fps" : u"speed");
+    if (!rate)
         return;
-    const double speed = fps->toDouble();
+    if (!countFrames && rate->endsWith(u'x'))
+        rate->chop(1);
+    const double speed = rate->toDouble();
     if (!(speed > 0) || !std::isfinite(speed))
         return;
-    const double left = (*m_duration * frameRate - frameRate * *m_position) / speed;
+    const double left = countFrames ? (*m_duration * frameRate - frameRate * *m_position) / speed
+                                    : (*m_duration - *m_position) / speed;
     update.remaining = TimeFormat::remaining(left);
 }
 

@@ -30,7 +30,8 @@ public:
     // Forgets the previous run.
     void reset();
 
-    // Takes the next chunk; `frameRate` is the job's frames per second for the estimate.
+    // Takes the next chunk. `frameRate` is the job's frames per second for the estimate of an
+    // encoding job; 0 for a job that copies the video stream.
     Update feed(QStringView chunk, double frameRate);
 
     // Total duration in seconds; empty while unknown ("Duration: N/A", or not seen yet).

@@ -1,6 +1,8 @@
 #include "vantrel.h"
 
 #include "choices.h"
+#include "desktopbus.h"
+#include "droppedfile.h"
 #include "encoderargs.h"
 #include "filecheck.h"
 #include "outputname.h"
@@ -8,9 +10,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QEventLoopLocker>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 
 using namespace std::chrono_literals;
 
@@ -38,6 +43,14 @@ vantrel::vantrel(QWidget *parent)
     proc.setStandardOutputFile(QProcess::nullDevice());
 
     QTimer::singleShot(0, this, &vantrel::ffmpegtest);
+
+    // A file dropped anywhere becomes the input, onto the output field or "Save as" the output.
+    // The filter sees every drag first, so no field takes a refused drop as text.
+    setAcceptDrops(true);
+    saveButton->setAcceptDrops(true);
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
 
     connect(convertButton, &QPushButton::clicked, this, &vantrel::konvertiere);
     connect(cancelButton, &QPushButton::clicked, this, &vantrel::abgebrochen);
@@ -82,29 +95,61 @@ void vantrel::openDialog()
     const QString start = inputEdit->text().isEmpty() ? QDir::homePath() : inputEdit->text();
     const QString chosen =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open File Dialog"), start, fileFilter);
+    if (!chosen.isEmpty())
+        takeInput(chosen);
+}
+
+void vantrel::takeInput(const QString &fileName)
+{
     const QString output = outputEdit->text();
-    if (chosen.isEmpty())
-        return;
-    inputEdit->setText(chosen);
+    inputEdit->setText(fileName);
     if (output.isEmpty())
         outputEdit->setText(
-            OutputName::derive(chosen, vcodecComboBox->currentIndex(), inputEdit->text()));
+            OutputName::derive(fileName, vcodecComboBox->currentIndex(), inputEdit->text()));
     convertButton->setEnabled(true);
 }
 
 void vantrel::saveDialog()
 {
-    const QString input = inputEdit->text();
     const QString start = outputEdit->text().isEmpty() ? QDir::homePath() : outputEdit->text();
+    // The name written can still change with the codec's extension; "Convert" asks about
+    // replacing the file that is really there.
     const QString chosen =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save File Dialog"), start, fileFilter);
-    if (chosen.isEmpty())
-        return;
-    if (input.isEmpty())
-        outputEdit->setText(chosen);
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save File Dialog"), start, fileFilter,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!chosen.isEmpty())
+        takeOutput(chosen);
+}
+
+void vantrel::takeOutput(const QString &fileName)
+{
+    if (inputEdit->text().isEmpty())
+        outputEdit->setText(fileName);
     else
         outputEdit->setText(
-            OutputName::derive(chosen, vcodecComboBox->currentIndex(), inputEdit->text()));
+            OutputName::derive(fileName, vcodecComboBox->currentIndex(), inputEdit->text()));
+}
+
+bool vantrel::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QDialog::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    const std::optional<QString> file =
+        DroppedFile::localFile(drop->mimeData()->urls(), drop->mimeData()->text());
+    if (!file) {
+        drop->ignore(); // the cursor shows the refusal
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        if (watched == outputEdit || watched == saveButton)
+            takeOutput(*file);
+        else
+            takeInput(*file);
+    }
+    return true;
 }
 
 EncoderJob vantrel::jobFromForm() const
@@ -136,7 +181,10 @@ void vantrel::konvertiere()
             tr("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!"));
         return;
     }
-    const Job job{EncoderArgs::build(form), form.frameRate.toDouble()};
+    if (!mayReplaceOutput(form.outputName))
+        return;
+    const Job job{EncoderArgs::build(form), form.frameRate.toDouble(),
+                  Choices::copiesVideo(form.videoCodecIndex), form.outputName};
     if (proc.state() != QProcess::NotRunning) {
         // The stopped encoder is still ending: its end is reported first, then this job runs.
         queuedJob = job;
@@ -146,11 +194,28 @@ void vantrel::konvertiere()
     startJob(job);
 }
 
+bool vantrel::mayReplaceOutput(const QString &outputName)
+{
+    const QFileInfo output(outputName);
+    if (outputName.isEmpty() || !output.exists())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("vantrel"),
+                    QDir::toNativeSeparators(output.absoluteFilePath()) + QStringLiteral("\n\n")
+                        + tr("Die Ausgabedatei existiert bereits. Soll sie ersetzt werden?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void vantrel::startJob(const Job &job)
 {
     progressBar->setValue(0);
-    lcdNumber->display(QStringLiteral("0"));
+    showRemaining(QStringLiteral("0"));
     frameRate = job.frameRate;
+    running = job;
+    taskbarPercent.reset();
     convertButton->setEnabled(false);
     progressEdit->clear();
     befehlEdit->setPlainText(EncoderArgs::commandText(job.arguments));
@@ -163,16 +228,37 @@ void vantrel::startJob(const Job &job)
 void vantrel::updateprocbar()
 {
     ffmpegOutput = stderrDecoder.decode(proc.readAllStandardError());
-    const ProgressParser::Update update = progress.feed(ffmpegOutput, frameRate);
+    const ProgressParser::Update update =
+        progress.feed(ffmpegOutput, running.copiesVideo ? 0 : frameRate);
     if (update.report) {
         QString shown = ffmpegOutput;
         shown.chop(1);
         progressEdit->setPlainText(shown.right(maxShownChunk));
     }
-    if (update.percent)
+    if (update.percent) {
         progressBar->setValue(*update.percent);
+        if (taskbarPercent != update.percent) {
+            taskbarPercent = update.percent;
+            DesktopBus::showProgress(*update.percent / 100.0);
+        }
+    }
     if (update.remaining)
-        lcdNumber->display(*update.remaining);
+        showRemaining(*update.remaining);
+}
+
+void vantrel::showRemaining(const QString &text)
+{
+    lcdNumber->display(text);
+    // A QLCDNumber reads out its numeric value, which "1:23" is not: the name says what it shows.
+    lcdNumber->setAccessibleName(text);
+}
+
+void vantrel::reportEnd(const QString &status)
+{
+    progressEdit->setPlainText(status);
+    DesktopBus::hideProgress();
+    if (!isActiveWindow())
+        DesktopBus::notify(status, QFileInfo(running.outputName).fileName());
 }
 
 void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
@@ -180,20 +266,21 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
     killTimer.stop();
     if (quitLock) {
         // The window is closed: nobody is left to read a report.
+        DesktopBus::hideProgress();
         quitLock.reset();
         return;
     }
     if (exitStatus == QProcess::CrashExit) {
-        progressEdit->setPlainText(tr("CONVERSION CRASHED!!!"));
+        reportEnd(tr("CONVERSION CRASHED!!!"));
     } else if (exitCode == 255) {
-        progressEdit->setPlainText(tr("Konvertierung ABGEBROCHEN!!!"));
+        reportEnd(tr("Konvertierung ABGEBROCHEN!!!"));
     } else if (exitCode == 0) {
-        progressEdit->setPlainText(tr("Konvertierung beendet!"));
+        reportEnd(tr("Konvertierung beendet!"));
         progressBar->setValue(100);
     } else {
         // ffmpeg also fails with 69 and, from 6.1 on, with the low byte of an error code.
-        lcdNumber->display(QStringLiteral("ERROR"));
-        progressEdit->setPlainText(tr("FEHLER beim Konvertierungsstart!!!"));
+        showRemaining(QStringLiteral("ERROR"));
+        reportEnd(tr("FEHLER beim Konvertierungsstart!!!"));
         showErrorBox(tr("<b>ffmpeg meldete einen Fehler!</b><br><br>Bitte überprüfen sie die "
                         "Einstellungen für die Umwandlung <br>anhand der Fehlerbeschreibung in "
                         "den Details.<br>"),
@@ -221,7 +308,7 @@ void vantrel::processError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart)
         return;
-    progressEdit->setPlainText(tr("FEHLER beim Starten der Konvertierung!!!"));
+    reportEnd(tr("FEHLER beim Starten der Konvertierung!!!"));
     convertButton->setEnabled(true);
 }
 

@@ -34,6 +34,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void changeendung();
@@ -54,17 +55,26 @@ private:
     {
         QStringList arguments;
         double frameRate = 0;
+        bool copiesVideo = false;
+        QString outputName;
     };
 
     EncoderJob jobFromForm() const;
+    bool mayReplaceOutput(const QString &outputName);
     void startJob(const Job &job);
+    void showRemaining(const QString &text);
+    void reportEnd(const QString &status);
+    void takeInput(const QString &fileName);
+    void takeOutput(const QString &fileName);
     void showErrorBox(const QString &text, const QString &details);
 
     QProcess proc;
     QFont messageFont;
     ProgressParser progress; // duration, position, percent and the pending duration of the job
     double frameRate = 0;
-    QString ffmpegOutput; // the latest chunk of the encoder's diagnostic text
+    Job running;                       // what the encoder was started with
+    std::optional<int> taskbarPercent; // the progress last shown on the program's icon
+    QString ffmpegOutput;              // the latest chunk of the encoder's diagnostic text
 
     QStringDecoder stderrDecoder{QStringDecoder::System};
     std::optional<Job> queuedJob; // "Convert" pressed while the previous encoder was ending
