@@ -11,8 +11,8 @@ if [ "${1:-run}" = test ]; then
     packages+=(clang libclang-rt-dev dpkg-dev file desktop-file-utils appstream)
     # the packaging test starts the installed program on a virtual X server and closes it
     packages+=(xvfb python3-xlib)
-    # the desktop tests run a private session bus
-    packages+=(dbus-daemon)
+    # the desktop tests run a private session bus and switch accessibility on
+    packages+=(dbus-daemon qt6-base-private-dev)
 fi
 
 missing=()

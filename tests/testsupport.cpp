@@ -74,10 +74,14 @@ MessageBoxWatcher::MessageBoxWatcher(QObject *parent)
         if (!box || !box->isVisible())
             return;
         seen.append({box->windowTitle(), box->text(), box->detailedText(), int(box->icon()),
-                     int(box->standardButtons()), box->font().pointSize()});
+                     int(box->standardButtons()), box->font().pointSize(),
+                     int(box->standardButton(box->defaultButton()))});
         if (onSeen)
             onSeen();
-        box->button(QMessageBox::Ok)->click();
+        if (QAbstractButton *button = box->button(QMessageBox::StandardButton(answer)))
+            button->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
     });
     m_poll.start();
 }

@@ -44,7 +44,7 @@ private:
 };
 
 // Answers every modal message box that opens while it lives: records what it showed and
-// presses its Ok button.
+// presses the `answer` button.
 class MessageBoxWatcher : public QObject
 {
     Q_OBJECT
@@ -57,11 +57,13 @@ public:
         int icon = 0;
         int buttons = 0;
         int pointSize = 0;
+        int defaultButton = 0;
     };
 
     explicit MessageBoxWatcher(QObject *parent = nullptr);
     QList<Seen> seen;
     std::function<void()> onSeen; // runs while the box is still open
+    int answer = 0x400;           // the button pressed (QMessageBox::Ok); 0 presses Escape
 
 private:
     QTimer m_poll;

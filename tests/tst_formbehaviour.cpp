@@ -26,6 +26,7 @@ public:
         QStringList filters;
         QString directory;
         QStringList selected;
+        bool asksToReplace = false;
     };
 
     explicit FileDialogDriver(const QString &answer)
@@ -36,7 +37,8 @@ public:
             if (!dialog || !dialog->isVisible())
                 return;
             seen.append({dialog->parentWidget(), dialog->windowTitle(), dialog->nameFilters(),
-                         dialog->directory().absolutePath(), dialog->selectedFiles()});
+                         dialog->directory().absolutePath(), dialog->selectedFiles(),
+                         !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
             auto *buttons = dialog->findChild<QDialogButtonBox *>();
             // Still open after an answer: give up rather than hang.
             if (answer.isEmpty() || seen.size() > 1) {
@@ -255,6 +257,7 @@ void tst_FormBehaviour::saveFile()
     QTest::mouseClick(d->saveButton, Qt::LeftButton);
     QCOMPARE(driver.seen.size(), 1);
     QCOMPARE(driver.seen.first().parent, d.get());
+    QVERIFY(!driver.seen.first().asksToReplace); // "Convert" asks about the file really written
     QCOMPARE(d->outputEdit->text(), m_files->filePath(expected));
     QCOMPARE(d->inputEdit->text(), inTemp(input));
     QVERIFY(!d->convertButton->isEnabled()); // a typed input name does not enable "Convert"

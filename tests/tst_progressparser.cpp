@@ -119,6 +119,14 @@ void tst_ProgressParser::displays_data()
     QTest::newRow("fast encode: speed 1234 read whole")
         << QStringList{"  Duration: 00:01:40.00, start: 0.0\n", report("00:00:50.00", "1234")}
         << 25.0 << 50 << "0:01" << 100.0;
+    const QString copyReport = "frame=  100 fps=100 q=-1.0 size=  100kB time=00:00:04.00 "
+                               "bitrate= 1.0kbits/s speed=%1    \r";
+    QTest::newRow("copy job: time left over speed=, not frames")
+        << QStringList{header10s, copyReport.arg("2.00x")} << 0.0 << 40 << "0:03" << 10.0;
+    QTest::newRow("copy job: blanks before speed=")
+        << QStringList{header10s, copyReport.arg(" 3x")} << 0.0 << 40 << "0:02" << 10.0;
+    QTest::newRow("copy job: speed=N/A leaves the LCD")
+        << QStringList{header10s, copyReport.arg("N/A")} << 0.0 << 40 << "0" << 10.0;
     QTest::newRow("speed 0 leaves the LCD")
         << QStringList{header10s, report("00:00:05.00", "0.0")} << 25.0 << 50 << "0" << 10.0;
     QTest::newRow("audio only: size= report without fps")

@@ -7,6 +7,7 @@
 #include "filecheck.h"
 #include "outputname.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -250,7 +251,11 @@ void vantrel::showRemaining(const QString &text)
 {
     lcdNumber->display(text);
     // A QLCDNumber reads out its numeric value, which "1:23" is not: the name says what it shows.
+    if (lcdNumber->accessibleName() == text)
+        return;
     lcdNumber->setAccessibleName(text);
+    QAccessibleEvent changed(lcdNumber, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void vantrel::reportEnd(const QString &status)
