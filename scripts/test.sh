@@ -15,7 +15,7 @@ cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 
 stage "Packaging"
-bash packaging/test-package.sh
+bash tests/packaging/test-package.sh
 
 stage "Sanitizers"
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer; the first

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Checks an installed tree (a prefix such as /usr or a staging folder): the program, a valid
+# desktop entry and AppStream metainfo that point at what is installed, and every icon size.
+set -uo pipefail
+prefix=${1:?usage: check-install.sh PREFIX VERSION}
+version=${2:?usage: check-install.sh PREFIX VERSION}
+share=$prefix/share
+desktop=$share/applications/vantrel.desktop
+metainfo=$share/metainfo/io.github.vantrel.metainfo.xml
+failures=0
+check() { "$@" >/dev/null 2>&1 || { echo "FAIL: $*" >&2; failures=$((failures + 1)); }; }
+
+check test -x "$prefix/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
+check test -f "$share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg"
+check desktop-file-validate "$desktop"
+check appstreamcli validate --no-net --strict "$metainfo"
+check grep -q "<launchable type=\"desktop-id\">vantrel.desktop</launchable>" "$metainfo"
+check grep -q "<release version=\"$version\"" "$metainfo"
+for size in 16 22 24 32 48 64 128 256; do
+    check grep -q "PNG image data, $size x $size," <(file -b "$share/icons/hicolor/${size}x$size/apps/vantrel.png")
+done
+[ "$failures" -eq 0 ] && echo "installed tree under $prefix is complete"
