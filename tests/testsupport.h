@@ -1,89 +1,109 @@
 #pragma once
+// What the dialog and job tests share: the fake encoder on PATH, a hand that answers message
+// boxes, and a dialog ready for tests.
 
-#include <QComboBox>
-#include <QList>
-#include <QObject>
-#include <QString>
+#include "vantrel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
-#include <functional>
+#include <csignal>
 #include <memory>
 
-class vantrel;
-
-// Puts the fake encoder first on PATH for the lifetime of the object, with a script of
-// commands (see helpers/fakeffmpeg.cpp). Restores the environment afterwards.
-class FakeEncoder
-{
-public:
-    FakeEncoder();
-    ~FakeEncoder();
-    FakeEncoder(const FakeEncoder &) = delete;
-    FakeEncoder &operator=(const FakeEncoder &) = delete;
-
-    void setScript(const QString &script);
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-    QStringList receivedArguments() const;
-    qint64 pid() const; // from a "pidfile" command written to path("pid")
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_oldPath;
-};
-
-// Replaces PATH for the lifetime of the object.
-class PathOverride
-{
-public:
-    explicit PathOverride(const QByteArray &path);
-    ~PathOverride();
-
-private:
-    QByteArray m_old;
-};
-
-// Answers every modal message box that opens while it lives: records what it showed and
-// presses the `answer` button.
-class MessageBoxWatcher : public QObject
-{
-    Q_OBJECT
-public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QString details;
-        int icon = 0;
-        int buttons = 0;
-        int pointSize = 0;
-        int defaultButton = 0;
-    };
-
-    explicit MessageBoxWatcher(QObject *parent = nullptr);
-    QList<Seen> seen;
-    std::function<void()> onSeen; // runs while the box is still open
-    int answer = 0x400;           // the button pressed (QMessageBox::Ok); 0 presses Escape
-
-private:
-    QTimer m_poll;
-};
-
-bool processExists(qint64 pid);
-
-// A dialog whose start-up check always passes (so no box opens) and whose stopped encoder is
-// killed after a short grace period.
-std::unique_ptr<vantrel> makeDialog(const QString &checkPath = QString());
-
-// A user's pick in the open list of a combo box: the item, confirmed with Return.
-void pickByUser(QComboBox *box, int index);
-
-// How the dialog reports the end of a job.
 namespace Status {
 inline const QString finished = QStringLiteral("Konvertierung beendet!");
 inline const QString stopped = QStringLiteral("Konvertierung ABGEBROCHEN!!!");
 inline const QString crashed = QStringLiteral("CONVERSION CRASHED!!!");
 inline const QString failed = QStringLiteral("FEHLER beim Konvertierungsstart!!!");
 inline const QString notStarted = QStringLiteral("FEHLER beim Starten der Konvertierung!!!");
-bool isEnd(const QString &text);
+inline const QString sameFile =
+    QStringLiteral("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!");
+inline const QStringList all{finished, stopped, crashed, failed, notStarted, sameFile};
 } // namespace Status
+
+// Puts the fake encoder first on PATH (or no encoder at all) while it lives. The script's
+// commands are in helpers/fakeffmpeg.cpp; "@" in it stands for a folder of the fake's own.
+class FakeEncoder
+{
+public:
+    explicit FakeEncoder(const QString &script, bool onPath = true)
+        : m_oldPath(qgetenv("PATH"))
+    {
+        qputenv("PATH", onPath ? QByteArray(FAKE_FFMPEG_DIR ":") + m_oldPath : "/nonexistent");
+        qputenv("FAKE_FFMPEG_ARGS", QFile::encodeName(path("args")));
+        qputenv("FAKE_FFMPEG_SCRIPT", QFile::encodeName(path("script")));
+        setScript(script);
+    }
+    void setScript(QString script)
+    {
+        QFile file(path("script"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(script.replace("@", m_dir.path()).toUtf8());
+    }
+    ~FakeEncoder() { qputenv("PATH", m_oldPath); }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString read(const QString &name) const // "args": one per line; "pid" after "pidfile @/pid"
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    }
+    qint64 pid() const { return read("pid").toLongLong(); }
+    static bool runs(qint64 pid) { return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0; }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldPath;
+};
+
+// Answers every modal message box that opens while it lives with `answer` (Escape when the box
+// lacks that button) and records what the boxes said.
+struct MessageBoxWatcher : QObject
+{
+    QList<QStringList> seen; // title, text, details, default button
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QTimer poll;
+
+    MessageBoxWatcher()
+    {
+        connect(&poll, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            seen.append({box->windowTitle(), box->text(), box->detailedText(),
+                         QString::number(box->standardButton(box->defaultButton()), 16)});
+            box->button(answer) ? box->button(answer)->click()
+                                : QTest::keyClick(box, Qt::Key_Escape);
+        });
+        poll.start(10);
+    }
+};
+
+// A dialog whose start-up check passes and whose stopped encoder is killed after 300 ms.
+inline std::unique_ptr<vantrel> makeDialog(const QString &input = QString(),
+                                           const QString &output = QString())
+{
+    auto dialog = std::make_unique<vantrel>();
+    dialog->setEncoderCheckPath(QCoreApplication::applicationFilePath());
+    dialog->setStopGracePeriod(std::chrono::milliseconds(300));
+    dialog->inputEdit->setText(input);
+    dialog->outputEdit->setText(output);
+    dialog->convertButton->setEnabled(!input.isEmpty()); // as choosing the input does
+    return dialog;
+}
+
+// A user's pick in the open list of a combo box: the item, confirmed with Return.
+inline void pickByUser(QComboBox *box, int index)
+{
+    box->showPopup();
+    QTRY_VERIFY(box->view()->isVisible());
+    box->view()->setCurrentIndex(box->model()->index(index, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    QCOMPARE(box->currentIndex(), index);
+}

@@ -1,0 +1,477 @@
+// The dialog as a user meets it: start-up and exit, the option interlocks, choosing files by
+// dialog or by drop, what a screen reader hears; how jobs end, driven by the fake encoder, with
+// the notice and the taskbar progress on a private session bus run by the real dbus-daemon; and
+// real conversions with Debian's ffmpeg.
+#include "choices.h"
+#include "desktopbus.h"
+#include "testsupport.h"
+
+#include <QAccessible>
+#include <QDBusConnection>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLCDNumber>
+#include <QMimeData>
+#include <QProcess>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+class tst_Dialog : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+private slots:
+    void initTestCase();
+    void startUp_data();
+    void startUp();
+    void interlocks_data();
+    void interlocks();
+    void chooseFiles_data();
+    void chooseFiles();
+    void screenReader();
+    void ends_data();
+    void ends();
+    void realConversions_data();
+    void realConversions();
+
+public slots:
+    // A notification server of our own on the private bus, and a listener for the taskbar.
+    Q_SCRIPTABLE uint Notify(const QString &app, uint, const QString &icon, const QString &summary,
+                             const QString &body, const QStringList &, const QVariantMap &, int)
+    {
+        return uint((m_notices << app + '|' + icon + '|' + summary + '|' + body).size());
+    }
+    void launcherUpdate(const QString &app, const QVariantMap &update)
+    {
+        QCOMPARE(app, QStringLiteral("application://vantrel.desktop"));
+        m_taskbar << (update["progress-visible"].toBool() ? update["progress"].toString()
+                                                          : "hidden");
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_bus;        // killed with the test
+    QStringList m_notices; // app name, icon, summary and body
+    QStringList m_taskbar;
+};
+
+// "1" for each widget that is enabled, "0" for each that is not.
+static QString enabled(const QList<QWidget *> &widgets)
+{
+    QString states;
+    for (QWidget *w : widgets)
+        states += w->isEnabled() ? '1' : '0';
+    return states;
+}
+
+void tst_Dialog::startUp_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::newRow("closed with its button: exit status 0") << 0;
+    QTest::newRow("no encoder: a message, then exit status 2") << 2;
+}
+
+// What a user sees before touching anything, the picture in the What's This help, choice lists
+// that mean what the program takes them to mean, and the exit status. As main() runs it: a
+// dialog made with new and shown, then the application's event loop.
+void tst_Dialog::startUp()
+{
+    QFETCH(int, status);
+    FakeEncoder noEncoder(QString(), false);
+    auto *d = new vantrel;
+    d->setEncoderCheckPath(status ? "/none" : QCoreApplication::applicationFilePath());
+    d->show();
+    QCOMPARE(d->windowTitle(), QStringLiteral("vantrel " VANTREL_VERSION));
+    // Convert, Stop, Close, Open, Save as, codecs, PAL-DVD, video and audio options
+    QCOMPARE(enabled({d->convertButton, d->cancelButton, d->closeButton, d->openButton,
+                      d->saveButton, d->vcodecComboBox, d->acodecComboBox, d->dvdButton,
+                      d->vauflspinBox, d->abitrateComboBox, d->channelButtonGroup})
+                 + d->fpsComboBox->currentText() + d->abitrateComboBox->currentText(),
+             QStringLiteral("0111111100025224k"));
+    QVERIFY(d->whatsThis().contains("src=\":/pics/tesk.jpg\""));
+    QCOMPARE(QImage(":/pics/tesk.jpg").size(), QSize(150, 179));
+
+    QStringList listed, meant;
+    for (QComboBox *box : {d->vcodecComboBox, d->acodecComboBox, d->fpsComboBox, d->ratioComboBox,
+                           d->abitrateComboBox})
+        for (int i = 0; i <= box->count(); ++i)
+            listed << box->itemText(i);
+    const auto add = [&](const auto &table) {
+        for (const auto &entry : table) {
+            if constexpr (requires { entry.item; })
+                meant << Choices::text(entry.item);
+            else
+                meant << Choices::text(entry);
+        }
+        meant << QString();
+    };
+    add(Choices::videoCodecs), add(Choices::audioCodecs), add(Choices::frameRates);
+    add(Choices::aspects), add(Choices::audioBitrates);
+    QCOMPARE(listed, meant);
+    MessageBoxWatcher boxes;
+    if (!status)
+        QTimer::singleShot(0, d->closeButton, &QPushButton::click);
+    QCOMPARE(QCoreApplication::exec(), status);
+    QCOMPARE(boxes.seen.value(0).value(1).contains("ffmpeg nicht gefunden"), status == 2);
+    delete d;
+}
+
+void tst_Dialog::interlocks_data()
+{
+    QTest::addColumn<QStringList>("steps"); // v/a N: the user picks video/audio item N; c: code
+    QTest::addColumn<QString>("state");     // on/off: width height ratio bitrate fps vcodec
+    // abitrate channels; width, height, video codec, fps, audio codec; output name
+    // clang-format off
+    QTest::newRow("start-up") << QStringList() << "00000100 320 240 0 1 0 /d/a-Kopie.avi";
+    QTest::newRow("mpeg4") << QStringList{"v5"} << "11111100 320 240 5 1 0 /d/a.mp4";
+    QTest::newRow("mpeg4, then copy") << QStringList{"v5", "v0"} << "00000100 320 240 0 1 0 /d/a-Kopie.avi";
+    QTest::newRow("copy by code leaves the widgets") << QStringList{"v5", "cv0"} << "11111100 320 240 0 1 0 /d/a-Kopie.avi";
+    QTest::newRow("wav") << QStringList{"a1"} << "00000101 320 240 0 1 1 /d/a-Kopie.avi";
+    QTest::newRow("mp3, then copy") << QStringList{"a2", "a0"} << "00000100 320 240 0 1 0 /d/a-Kopie.avi";
+    QTest::newRow("mp2 by code") << QStringList{"ca3"} << "00000111 320 240 0 1 3 /d/a-Kopie.avi";
+    QTest::newRow("PAL-DVD") << QStringList{"dvd"} << "00110011 720 576 4 1 4 /d/a.mpg";
+    QTest::newRow("PAL-DVD off keeps the values") << QStringList{"dvd", "a0", "dvd"} << "11111100 720 576 4 1 0 /d/a.mpg";
+    QTest::newRow("PAL-DVD again re-applies") << QStringList{"dvd", "a0", "dvd", "v0", "dvd"} << "00110011 720 576 4 1 4 /d/a.mpg";
+    // clang-format on
+}
+
+void tst_Dialog::interlocks()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, state);
+    auto d = makeDialog("/d/a.avi", "/d/a-Kopie.avi");
+    for (const QString &step : steps) {
+        QComboBox *box = step.contains('v') ? d->vcodecComboBox : d->acodecComboBox;
+        if (step == "dvd")
+            QTest::mouseClick(d->dvdButton, Qt::LeftButton);
+        else if (step.startsWith("c"))
+            box->setCurrentIndex(step.right(1).toInt());
+        else
+            pickByUser(box, step.right(1).toInt());
+    }
+    QString shown =
+        enabled({d->vauflspinBox, d->hauflspinBox, d->ratioComboBox, d->vbitrateSpinBox,
+                 d->fpsComboBox, d->vcodecComboBox, d->abitrateComboBox, d->channelButtonGroup});
+    for (int value :
+         {d->vauflspinBox->value(), d->hauflspinBox->value(), d->vcodecComboBox->currentIndex(),
+          d->fpsComboBox->currentIndex(), d->acodecComboBox->currentIndex()})
+        shown += ' ' + QString::number(value);
+    QCOMPARE(shown + ' ' + d->outputEdit->text(), state);
+}
+
+void tst_Dialog::chooseFiles_data()
+{
+    QTest::addColumn<QString>("how");        // a button, or "drop on" the widget of that name
+    QTest::addColumn<QString>("before");     // input and output; "@" stands for a folder with a.avi
+    QTest::addColumn<QStringList>("chosen"); // none: a drop of text naming no file
+    QTest::addColumn<QString>("after");      // input, output, Convert enabled
+    // clang-format off
+    QTest::newRow("Open: output derived") << "Open" << " " << QStringList{"a.avi"} << "@/a.avi @/a-Kopie.avi 1";
+    QTest::newRow("Open: output follows") << "Open" << " @/x.mp4" << QStringList{"a.avi"} << "@/a.avi @/x.avi 1";
+    QTest::newRow("Save as: codec's extension") << "Save as" << "@/b.avi " << QStringList{"new.mkv"} << "@/b.avi @/new.avi 1";
+    QTest::newRow("Save as: no input, as chosen") << "Save as" << " " << QStringList{"a.mkv"} << " @/a.mkv 0";
+    QTest::newRow("drop on the dialog") << "drop on vantrel" << " " << QStringList{"a.avi"} << "@/a.avi @/a-Kopie.avi 1";
+    QTest::newRow("drop on the info box") << "drop on progressEdit" << " " << QStringList{"a.avi"} << "@/a.avi @/a-Kopie.avi 1";
+    QTest::newRow("drop on the output field") << "drop on outputEdit" << " " << QStringList{"a.avi"} << " @/a.avi 0";
+    QTest::newRow("drop on Save as") << "drop on saveButton" << " " << QStringList{"a.avi"} << " @/a.avi 0";
+    QTest::newRow("drop of two files: refused") << "drop on vantrel" << " " << QStringList{"a.avi", "b.avi"} << "  0";
+    QTest::newRow("drop of words: refused") << "drop on inputEdit" << " " << QStringList() << "  0";
+    // clang-format on
+}
+
+// The real Qt file dialogs answered as a user would (Save asks no replace question of its own),
+// and drops from a file manager, refused before the drop unless they carry one file.
+void tst_Dialog::chooseFiles()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, before);
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, after);
+    QFile(m_dir.filePath("a.avi")).open(QIODevice::WriteOnly);
+    before.replace("@", m_dir.path());
+    auto d = makeDialog(before.section(' ', 0, 0), before.section(' ', 1));
+    QStringList seen;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *fd = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!fd || !fd->isVisible())
+            return;
+        const bool open = fd->acceptMode() == QFileDialog::AcceptOpen;
+        seen << fd->windowTitle() + ' ' + fd->nameFilters().join(";;")
+                + (open || fd->testOption(QFileDialog::DontConfirmOverwrite) ? "" : " asks");
+        fd->findChild<QLineEdit *>("fileNameEdit")->setText(m_dir.filePath(chosen.first()));
+        fd->findChild<QDialogButtonBox *>()
+            ->button(open ? QDialogButtonBox::Open : QDialogButtonBox::Save)
+            ->click();
+    });
+    answer.start(10);
+    if (how.startsWith("drop on ")) {
+        QMimeData mime;
+        for (const QString &name : chosen)
+            mime.setUrls(mime.urls() << QUrl::fromLocalFile(m_dir.filePath(name)));
+        mime.setText("some words");
+        QWidget *target = how.endsWith("vantrel") ? d.get() : d->findChild<QWidget *>(how.mid(8));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QCOMPARE(enter.isAccepted(), after != "  0");
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+    } else {
+        QTest::mouseClick(how == "Open" ? d->openButton : d->saveButton, Qt::LeftButton);
+        QCOMPARE(seen,
+                 QStringList(how.left(4)
+                             + " File Dialog video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 "
+                               "*.mov);;All Files(*.*)"));
+    }
+    QCOMPARE(d->inputEdit->text() + ' ' + d->outputEdit->text() + ' '
+                 + QString::number(d->convertButton->isEnabled()),
+             after.replace("@", m_dir.path()));
+}
+
+// What a screen reader says for each control (Qt on Linux names a combo box by its item and by
+// the label whose buddy it is), and that it hears the remaining time as shown when it changes.
+void tst_Dialog::screenReader()
+{
+    auto d = makeDialog(m_dir.filePath("a.avi"), m_dir.filePath("copy.avi"));
+    QStringList names;
+    for (QWidget *control :
+         QList<QWidget *>{d->inputEdit, d->outputEdit, d->vauflspinBox, d->hauflspinBox,
+                          d->vbitrateSpinBox, d->fpsComboBox, d->ratioComboBox, d->vcodecComboBox,
+                          d->acodecComboBox, d->abitrateComboBox, d->channelButtonGroup,
+                          d->befehlEdit, d->progressEdit, d->progressBar}) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+        const auto labels = iface->relations(QAccessible::Label);
+        const bool byValue = iface->text(QAccessible::Name) == iface->text(QAccessible::Value);
+        names << (byValue && !labels.isEmpty() ? labels.first().first : iface)
+                     ->text(QAccessible::Name);
+    }
+    QCOMPARE(names.join(", "),
+             "Input, Output, Frame width, Frame height, Video bitrate in "
+             "kilobit/s, fps, Ratio, Codec, Codec, Bitrate, Audio channels, "
+             "Command line, Info, Conversion progress");
+
+    static QStringList announced; // the display's name whenever a change is announced
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::NameChanged
+            && qobject_cast<QLCDNumber *>(event->object()))
+            announced
+                << QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Name);
+    });
+    FakeEncoder fake("printf '  Duration: 00:00:10.00, s\\nframe=4 fps=100 time=00:00:04.00 "
+                     "speed=2.00x \\r' >&2\nexit 1");
+    MessageBoxWatcher boxes;
+    d->convertButton->click();
+    QTRY_COMPARE(d->progressEdit->toPlainText(), Status::failed);
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    // A copy job's estimate is the time left over the encoder's speed.
+    QVERIFY2(announced.contains("0:03") && announced.last() == "ERROR",
+             qPrintable(announced.join(' ')));
+}
+
+// Runs a helper program to its end: its output, or "failed".
+static QString run(const QStringList &command)
+{
+    QProcess p;
+    p.start(command.first(), command.mid(1));
+    const bool ok =
+        p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return ok ? QString::fromUtf8(p.readAllStandardOutput()).simplified() : "failed";
+}
+
+void tst_Dialog::initTestCase()
+{
+    m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    QTRY_VERIFY(m_bus.canReadLine());
+    const QByteArray address = m_bus.readLine().trimmed();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), "desktop");
+    QVERIFY(bus.registerObject("/org/freedesktop/Notifications", this,
+                               QDBusConnection::ExportScriptableSlots));
+    QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+    QVERIFY(bus.connect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", this,
+                        SLOT(launcherUpdate(QString, QVariantMap))));
+}
+
+void tst_Dialog::ends_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("ends"); // the end messages shown, in order
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<QString>("text"); // shown while it runs, or in the error box's details
+
+    // The fake encoder's shell scripts; "@" stands for a folder of the fake's own.
+    // clang-format off
+    const QString start = "trap 'exit 255' TERM\necho $$ >@/pid\nprintf '  Duration: 00:00:10.00, s\\n' >&2\n";
+    const QString half = "printf 'frame=125 fps=50 size=1kB time=00:00:05.00 x \\r' >&2; sleep 0.05\n";
+    const QString hang = "while :; do sleep 0.05; done", ignore = start + "trap '' TERM\n" + half + hang;
+    const QString reason = "printf '[mp4 @ 0x55] Could not find tag for codec pcm_s16le\\n' >&2\n";
+    const QString flood = "awk 'BEGIN { for (i = 0; i < 300000; i++) printf \"error while decoding %d\\n%s\", i, i % 200 ? \"\" : \"frame=1 fps=50 time=00:00:04.00 x \\r\" }' >&2\n";
+    const QString split = "printf 'frame=1 fps=25 time=00:00:01.00 x \\rGr\\303' >&2\nwhile [ ! -e @/go ]; do sleep 0.01; done\nprintf '\\274\\303\\237e\\nframe=2 fps=25 time=00:00:02.00 x \\r' >&2\n";
+    const QString markup = "printf '<b>In</b> <img>\\nframe=1 fps=25 time=00:00:01.00 x \\r' >&2\n";
+    using namespace Status;
+    QTest::newRow("exit 0") << start + half + half + "exit 0" << "" << QStringList{finished} << 100 << "frame=125";
+    QTest::newRow("exit 0, window active: no notice") << start + half + "exit 0" << "active" << QStringList{finished} << 100 << "";
+    QTest::newRow("exit 1 shows its reason") << start + half + reason + "exit 1" << "" << QStringList{failed} << 50 << "pcm_s16le";
+    QTest::newRow("exit 69: decoding errors") << start + "printf 'decoding error\\n' >&2\nexit 69" << "" << QStringList{failed} << 0 << "decoding error";
+    QTest::newRow("exit 255: stopped elsewhere") << start + half + "exit 255" << "" << QStringList{stopped} << 50 << "";
+    QTest::newRow("SIGSEGV") << start + half + "kill -SEGV $$" << "" << QStringList{crashed} << 50 << "";
+    QTest::newRow("flooded, then success") << start + flood + "exit 0" << "" << QStringList{finished} << 100 << "";
+    QTest::newRow("character split between reads") << start + split + "exit 0" << "" << QStringList{finished} << 100 << "üße";
+    QTest::newRow("encoder text is no markup") << start + markup + "exit 1" << "" << QStringList{failed} << 10 << "<b>In</b> <img>";
+    QTest::newRow("Stop: ffmpeg ends with 255") << start + half + hang << "stop" << QStringList{stopped} << 50 << "";
+    QTest::newRow("Stop ignored: killed") << ignore << "stop" << QStringList{crashed} << 50 << "";
+    QTest::newRow("Convert while stopping: in turn") << ignore << "convert" << QStringList{crashed, finished} << 100 << "";
+    QTest::newRow("Close while running: no report") << ignore << "close" << QStringList() << 50 << "";
+    QTest::newRow("no encoder on PATH") << "" << "no encoder" << QStringList{notStarted} << 0 << "";
+    QTest::newRow("output is the input: refused") << "exit 0" << "same file" << QStringList{sameFile} << 0 << "";
+    QTest::newRow("output exists: replaced after Yes") << "exit 0" << "replace Yes" << QStringList{finished} << 100 << "";
+    QTest::newRow("output exists: kept after No") << "exit 0" << "replace No" << QStringList() << 0 << "";
+    QTest::newRow("output exists: kept after Escape") << "exit 0" << "replace Escape" << QStringList() << 0 << "";
+    // clang-format on
+}
+
+// Convert asks before an existing output is replaced (No and Escape keep it and start nothing),
+// and a job ends as reported: on screen, in an error box, as a notice and on the taskbar icon.
+void tst_Dialog::ends()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, action);
+    QFETCH(QStringList, ends);
+    QFETCH(int, bar);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.avi"), output = dir.filePath("out & a.avi");
+    QFile(input).open(QIODevice::WriteOnly);
+    if (action.startsWith("replace"))
+        QFile(output).open(QIODevice::WriteOnly);
+    const bool runs =
+        !QStringList{"same file", "replace No", "replace Escape", "no encoder"}.contains(action);
+    FakeEncoder fake(script, action != "no encoder");
+    auto *d = makeDialog(input, action == "same file" ? input : output).release();
+    if (action == "active" || action == "close") {
+        d->show();
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+    }
+    MessageBoxWatcher boxes;
+    // Yes or No to the replace question; Escape where the box lacks the button asked for.
+    boxes.answer = action.endsWith("Yes") ? QMessageBox::Yes
+        : action.endsWith("No")           ? QMessageBox::No
+                                          : QMessageBox::Ok;
+    QStringList shown, endsSeen;
+    connect(d->progressEdit, &QTextEdit::textChanged, this, [&] {
+        shown << d->progressEdit->toPlainText();
+        if (Status::all.contains(shown.last()))
+            endsSeen << shown.last();
+        if (shown.last().contains("time=00:00:01.00"))
+            QFile(fake.path("go")).open(QIODevice::WriteOnly);
+    });
+    m_notices.clear();
+    m_taskbar.clear();
+
+    d->convertButton->click();
+    if (action == "stop" || action == "convert" || action == "close")
+        QTRY_COMPARE(d->progressBar->value(), 50);
+    const qint64 firstPid = fake.pid();
+    if (action == "stop" || action == "convert") {
+        d->cancelButton->click();
+        QVERIFY(d->convertButton->isEnabled()); // at once, before the encoder has ended
+    }
+    if (action == "convert") {
+        fake.setScript("echo $$ >@/pid\nexit 0");
+        d->convertButton->click();
+        QVERIFY(!d->convertButton->isEnabled());
+    }
+    if (action == "close") {
+        QTimer::singleShot(0, d, &QWidget::close);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!FakeEncoder::runs(firstPid)); // ended before the event loop returned
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(endsSeen.size() >= ends.size(), 20000);
+    QCOMPARE(endsSeen, ends);
+    QCOMPARE(d->progressBar->value(), bar);
+    QCOMPARE(d->convertButton->isEnabled(), action != "close");
+    QVERIFY(!FakeEncoder::runs(fake.pid()) && !FakeEncoder::runs(firstPid));
+    QVERIFY(std::ranges::all_of(shown, [](auto &t) { return t.size() <= 4096; })); // never stalls
+    QCOMPARE(boxes.seen.size(), action.startsWith("replace") + ends.contains(Status::failed));
+    QVERIFY(!ends.contains(Status::failed) || boxes.seen.last().first() == "vantrel Fehler");
+    QVERIFY2(text.isEmpty() || (shown + boxes.seen.value(0)).join('|').contains(text),
+             qPrintable(shown.join('|').left(500)));
+    const QString question = "\n\nDie Ausgabedatei existiert bereits. Soll sie ersetzt werden?";
+    if (action.startsWith("replace"))
+        QCOMPARE(boxes.seen.first(), (QStringList{"vantrel", output + question, "", "10000"}));
+    QCOMPARE(fake.read("args").startsWith("-y\n"), runs);
+
+    // A marker sent after the end on the same connection arrives after any notice.
+    DesktopBus::notify("marker", QString());
+    QTRY_VERIFY(m_notices.value(m_notices.size() - 1).endsWith("|marker|"));
+    m_notices.removeLast();
+    QStringList notices;
+    for (const QString &end : ends)
+        notices << "vantrel|vantrel|" + end + "|out &amp; a.avi";
+    QCOMPARE(m_notices, action == "active" || action == "same file" ? QStringList() : notices);
+    // Progress on the icon only when the percentage changes; hidden at every end.
+    QTRY_VERIFY(!(runs || action == "no encoder")
+                || m_taskbar.value(m_taskbar.size() - 1) == "hidden");
+    QCOMPARE(m_taskbar.contains("0.5"), script.contains("time=00:00:05.00"));
+    for (qsizetype i = 1; i < m_taskbar.size(); ++i)
+        QVERIFY(m_taskbar.at(i) != m_taskbar.at(i - 1) || m_taskbar.at(i) == "hidden");
+    delete d;
+}
+
+void tst_Dialog::realConversions_data()
+{
+    QTest::addColumn<QString>("choice"); // video and audio codec index, output name, dvd/mono
+    QTest::addColumn<QString>("probed"); // ffprobe: each stream's codec with channels or width
+    // clang-format off
+    QTest::newRow("copy and copy") << "0 0 a.avi" << "mpeg4,160 mp3,1";
+    QTest::newRow("huffyuv, wav mono") << "1 1 a.avi mono" << "huffyuv,320 pcm_s16le,1";
+    QTest::newRow("mjpeg, mp2") << "2 3 a.avi" << "mjpeg,320 mp2,2";
+    QTest::newRow("mpeg1video, mp2") << "3 3 a.mpg" << "mpeg1video,320 mp2,2";
+    QTest::newRow("mpeg4, mp3 stereo") << "5 2 a.mp4" << "mpeg4,320 mp3,2";
+    QTest::newRow("flv, mp3") << "6 2 a.flv" << "mp3,2 flv1,320";
+    QTest::newRow("PAL-DVD") << "0 0 a.mpg dvd" << "dvd_nav_packet mpeg2video,720, ac3,2";
+    QTest::newRow("wav into mp4: the reason in the error box") << "5 1 a.mp4" << "failed";
+    // clang-format on
+}
+
+// Real conversions with Debian's ffmpeg, one row per codec family, on a clip generated here;
+// what was written is checked with ffprobe.
+void tst_Dialog::realConversions()
+{
+    QFETCH(QString, choice);
+    QFETCH(QString, probed);
+    const QString output = choice.section(' ', 2, 2), extra = choice.section(' ', 3);
+    const QString clip = m_dir.filePath("clip.avi");
+    QVERIFY(QFile::exists(clip)
+            || run({"ffmpeg", "-v", "error", "-f", "lavfi", "-i", "testsrc=duration=4:size=160x120",
+                    "-f", "lavfi", "-i", "sine=duration=4", "-c:v", "mpeg4", "-c:a", "libmp3lame",
+                    clip})
+                != "failed");
+    QTemporaryDir out;
+    auto d = makeDialog(clip, out.filePath("a.avi"));
+    pickByUser(d->vcodecComboBox, choice.section(' ', 0, 0).toInt());
+    pickByUser(d->acodecComboBox, choice.section(' ', 1, 1).toInt());
+    if (extra == "dvd")
+        d->dvdButton->click();
+    d->monoButton->setChecked(extra == "mono");
+    QCOMPARE(d->outputEdit->text(), out.filePath(output)); // the name follows the codec
+    MessageBoxWatcher boxes;
+    d->convertButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(d->convertButton->isEnabled(), 60000);
+    const bool fails = probed == "failed";
+    QCOMPARE(d->progressEdit->toPlainText(), fails ? Status::failed : Status::finished);
+    QCOMPARE(boxes.seen.value(0).value(2).contains("Could not find tag for codec pcm_s16le"),
+             fails);
+    QCOMPARE(run({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name,channels,width",
+                  "-of", "csv=p=0", out.filePath(output)}),
+             probed);
+}
+
+QTEST_MAIN(tst_Dialog)
+#include "tst_dialog.moc"
