@@ -7,7 +7,6 @@
 #include "filecheck.h"
 #include "outputname.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -251,11 +250,9 @@ void vantrel::showRemaining(const QString &text)
 {
     lcdNumber->display(text);
     // A QLCDNumber reads out its numeric value, which "1:23" is not: the name says what it shows.
-    if (lcdNumber->accessibleName() == text)
-        return;
-    lcdNumber->setAccessibleName(text);
-    QAccessibleEvent changed(lcdNumber, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // Setting the name tells assistive technology; an unchanged one is not announced again.
+    if (lcdNumber->accessibleName() != text)
+        lcdNumber->setAccessibleName(text);
 }
 
 void vantrel::reportEnd(const QString &status)
