@@ -85,7 +85,7 @@ void tst_Units::progress_data()
     row("Duration split from its time", {"  Duration:", " 00:02:00.00, s\n", report("00:00:30.00")}, 25, "25 0:45");
     row("report split inside its time", {dur120, "frame= 1 fps= 50 size= 1kB time=00:0", "0:30.00 x \r"}, 25, "25 0:45");
     row("creation_time and '30 fps' are no fields", {dur10 + report("00:00:05.00", "125")}, 25, "50 0:01");
-    row("a field ending in time= is not time=", {dur10 + report("00:00:05.00 out_time=00:00:09.00")}, 25, "50 0:02");
+    row("a field ending in time= is not time=", {dur10 + report("00:00:05.00", "50", "2.0x", "size= 1kB out_time=00:00:09.00")}, 25, "50 0:02");
     row("uppercase DURATION tag", {dur10 + "  DURATION : 00:00:05.00\n", report("00:00:05.00")}, 25, "50 0:02");
     row("Duration N/A leaves bar and LCD", {"  Duration: N/A, bitrate: N/A\n", report("00:00:05.00")}, 25, "0 0");
     row("time=N/A keeps the last value", {dur10, report("00:00:05.00"), report("N/A")}, 25, "50 0:02");
