@@ -148,6 +148,8 @@ Run runDialog(vantrel &dialog, const QString &input, const QString &output, int 
               QStringList *arguments)
 {
     fillForm(dialog, input, output, vcodec, acodec);
+    // "Convert" would ask before replacing the previous run's file; nobody is there to answer.
+    QFile::remove(dialog.outputEdit->text());
     settle();
     rusage self0{}, child0{};
     getrusage(RUSAGE_SELF, &self0);
