@@ -80,7 +80,7 @@ void tst_Dialog::startUp()
 {
     QFETCH(int, status);
     FakeEncoder noEncoder(QString(), false);
-    auto *d = new vantrel;
+    auto d = std::make_unique<vantrel>(); // deleted even when a check fails
     d->setEncoderCheckPath(status ? "/none" : QCoreApplication::applicationFilePath());
     d->show();
     QCOMPARE(d->windowTitle(), QStringLiteral("vantrel " VANTREL_VERSION));
@@ -115,7 +115,6 @@ void tst_Dialog::startUp()
         QTimer::singleShot(0, d->closeButton, &QPushButton::click);
     QCOMPARE(QCoreApplication::exec(), status);
     QCOMPARE(boxes.seen.value(0).value(1).contains("ffmpeg nicht gefunden"), status == 2);
-    delete d;
 }
 
 void tst_Dialog::interlocks_data()
@@ -352,11 +351,11 @@ void tst_Dialog::ends()
     const bool runs =
         !QStringList{"same file", "replace No", "replace Escape", "no encoder"}.contains(action);
     FakeEncoder fake(script, action != "no encoder");
-    auto *d = makeDialog(input, action == "same file" ? input : output).release();
+    auto d = makeDialog(input, action == "same file" ? input : output);
     if (action == "active" || action == "close") {
         d->show();
         d->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
     }
     MessageBoxWatcher boxes;
     // Yes or No to the replace question; Escape where the box lacks the button asked for.
@@ -388,7 +387,7 @@ void tst_Dialog::ends()
         QVERIFY(!d->convertButton->isEnabled());
     }
     if (action == "close") {
-        QTimer::singleShot(0, d, &QWidget::close);
+        QTimer::singleShot(0, d.get(), &QWidget::close);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!FakeEncoder::runs(firstPid)); // ended before the event loop returned
     }
@@ -422,7 +421,6 @@ void tst_Dialog::ends()
     QCOMPARE(m_taskbar.contains("0.5"), script.contains("time=00:00:05.00"));
     for (qsizetype i = 1; i < m_taskbar.size(); ++i)
         QVERIFY(m_taskbar.at(i) != m_taskbar.at(i - 1) || m_taskbar.at(i) == "hidden");
-    delete d;
 }
 
 void tst_Dialog::realConversions_data()
