@@ -34,11 +34,15 @@ struct AudioCodec
     bool channels;            // "-ac" applies
 };
 
+// clang-format off
 inline constexpr std::array audioCodecs{
-    AudioCodec{"copy", "copy", false, false},    AudioCodec{"wav", "pcm_s16le", false, true},
-    AudioCodec{"mp3", "libmp3lame", true, true}, AudioCodec{"mp2", "mp2", true, true},
+    AudioCodec{"copy", "copy", false, false},
+    AudioCodec{"wav", "pcm_s16le", false, true},
+    AudioCodec{"mp3", "libmp3lame", true, true},
+    AudioCodec{"mp2", "mp2", true, true},
     AudioCodec{"ac3", "ac3", true, true},
 };
+// clang-format on
 
 // These lists pass their item text on unchanged.
 inline constexpr std::array<std::string_view, 3> frameRates{"30", "25", "24"};

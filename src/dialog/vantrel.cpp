@@ -214,7 +214,8 @@ void vantrel::startJob(const Job &job)
     progressBar->setValue(0);
     showRemaining(QStringLiteral("0"));
     frameRate = job.frameRate;
-    running = job;
+    copyJob = job.copiesVideo;
+    jobOutput = job.outputName;
     taskbarPercent.reset();
     convertButton->setEnabled(false);
     progressEdit->clear();
@@ -228,8 +229,7 @@ void vantrel::startJob(const Job &job)
 void vantrel::updateprocbar()
 {
     ffmpegOutput = stderrDecoder.decode(proc.readAllStandardError());
-    const ProgressParser::Update update =
-        progress.feed(ffmpegOutput, running.copiesVideo ? 0 : frameRate);
+    const ProgressParser::Update update = progress.feed(ffmpegOutput, copyJob ? 0 : frameRate);
     if (update.report) {
         QString shown = ffmpegOutput;
         shown.chop(1);
@@ -260,7 +260,7 @@ void vantrel::reportEnd(const QString &status)
     progressEdit->setPlainText(status);
     DesktopBus::hideProgress();
     if (!isActiveWindow())
-        DesktopBus::notify(status, QFileInfo(running.outputName).fileName());
+        DesktopBus::notify(status, QFileInfo(jobOutput).fileName());
 }
 
 void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)

@@ -72,7 +72,8 @@ private:
     QFont messageFont;
     ProgressParser progress; // duration, position, percent and the pending duration of the job
     double frameRate = 0;
-    Job running;                       // what the encoder was started with
+    bool copyJob = false;              // the running job passes the video stream on unencoded
+    QString jobOutput;                 // the output name the running job was started with
     std::optional<int> taskbarPercent; // the progress last shown on the program's icon
     QString ffmpegOutput;              // the latest chunk of the encoder's diagnostic text
 
