@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The progress parser's cost per chunk: one typical progress report as ffmpeg sends it
 // (one write per report, ending in '\r'), and 64 KiB chunks of diagnostic text as a pipe
 // delivers them when the encoder is chatty.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for ffmpeg for the benchmarks: it floods stderr as fast as it can write.
 // It writes its arguments, one per line, to $FAKE_FFMPEG_ARGS and runs the script named by
 // $FAKE_FFMPEG_SCRIPT, one command per line:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every benchmark; results go to stdout and to $BUILD_DIR/bench-results.txt.
 #   bash bench/run.sh
 # Environment: BUILD_DIR (default build/bench), PAIRS (conversion pairs, default 7),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real dialog headless to measure what vantrel adds to a conversion.
 //
 //   vantrel_driver overhead PAIRS VCODEC ACODEC INPUT OUTPUT

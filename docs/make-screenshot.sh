@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: runs an already built vantrel on a private Xvfb display and
 # captures its window as the user first sees it.
 #

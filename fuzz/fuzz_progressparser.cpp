@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for ProgressParser: the input is encoder output as raw bytes. The fuzzer
 // also chooses how it is cut into chunks (the cut lengths are taken from the end of the input,
 // so a seed of real encoder text stays readable at the front), which decoder reads it and the

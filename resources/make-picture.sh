@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the About picture (pics/tesk.jpg): a film strip with a conversion arrow.
 # Needs ImageMagick. Output: 150x179, baseline JPEG, JFIF 1.01, 8-bit RGB, 72x72 dpi.
 set -eu

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages vantrel needs, as root, on Debian 12.
 #   scripts/deps.sh run    what building and running the program needs
 #   scripts/deps.sh test   that, plus what the test suite needs

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the dialog and job tests share: the fake encoder on PATH, a hand that answers message
 // boxes, and a dialog ready for tests.

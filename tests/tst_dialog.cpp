@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dialog as a user meets it: start-up and exit, the option interlocks, choosing files by
 // dialog or by drop, what a screen reader hears; how jobs end, driven by the fake encoder, with
 // the notice and the taskbar progress on a private session bus run by the real dbus-daemon; and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The vantrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pure units, without any widget: progress parsing, output names, argument lists, and
 // which files a drop or a job may take.
 #include "droppedfile.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG sizes of the icon from vantrel.svg. The PNGs are committed, so building
 # and installing need no SVG renderer; run this again after changing the SVG.
 # Needs rsvg-convert (Debian package librsvg2-bin).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree (a prefix such as /usr or a staging folder): the program, a valid
 # desktop entry and AppStream metainfo that point at what is installed, and every icon size.
 set -uo pipefail

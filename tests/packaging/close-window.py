@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # close-window.py PID: asks the top-level window of process PID to close, as a window
 # manager's close button does (a WM_DELETE_WINDOW message). Waits up to 30 s for the window.
 # Needs DISPLAY and python3-xlib, and no window manager.

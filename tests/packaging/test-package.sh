@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The vantrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it with apt-get, starts the installed program on a
 # virtual X server, closes its window as a window manager would, expects exit status 0, and
 # removes the package again. Needs root, Xvfb and python3-xlib (scripts/deps.sh test).
