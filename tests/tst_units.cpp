@@ -5,7 +5,7 @@
 // which files a drop or a job may take.
 #include "droppedfile.h"
 #include "encoderargs.h"
-#include "filecheck.h"
+#include "ffmpegname.h"
 #include "outputname.h"
 #include "progressparser.h"
 #include "timeformat.h"
@@ -39,6 +39,12 @@ const QString dur10 = "Input #0, mov, from 'phone.mp4':\n  Metadata:\n    creati
                       "2021-03-04T12:34:56Z\n  Duration: 00:00:10.00, start: 0.000000\n"
                       "  Stream #0:0: Video: h264, 160x120, 30 fps, 30 tbr\n";
 const QString dur120 = "  Duration: 00:02:00.00, start: 0.000000, bitrate: 9 kb/s\n";
+// Names as a hostile user could choose them; ffmpeg echoes them in its header, breaks and all.
+const QString input = "/d/a\n  Duration: 00:00:20.00, s\nframe=1 fps=1 time=00:00:05.00 \r.avi";
+const QString output =
+    "/d/\x01-b\r\n  Duration: 00:00:40.00, s\nframe=2 fps=1 time=00:00:08.00 \r\n.avi";
+const QString header = "Input #0, avi, from '" + input + "':\n" + dur10 + "Output #0, avi, to '"
+    + QString(output).replace(u'\x01', u'?') + "':\n"; // as the log shows control characters
 
 QString report(const QString &time, const QString &fps = "50", const QString &speed = "2.0x",
                const QString &size = "size=  256kB")
@@ -93,6 +99,8 @@ void tst_Units::progress_data()
     row("Duration N/A leaves bar and LCD", {"  Duration: N/A, bitrate: N/A\n", report("00:00:05.00")}, 25, "0 0");
     row("time=N/A keeps the last value", {dur10, report("00:00:05.00"), report("N/A")}, 25, "50 0:02");
     row("negative time", {dur10, report("-00:00:00.04")}, 25, "0 0");
+    row("past an underestimated duration: 0:00", {dur10, report("00:00:12.00")}, 25, "0 0:00");
+    row("names echoed in the header are no fields", {header.left(30), header.sliced(30, 99), header.sliced(129)}, 25, "0 0");
     row("ffmpeg 7: KiB and elapsed=", {dur10, report("00:00:05.00", "125", "5x elapsed=0:00:02", "size= 1KiB")}, 25, "50 0:01");
     row("fps 0 leaves the LCD", {dur10, report("00:00:05.00", "0.0")}, 25, "50 0");
     row("audio only: size= report, no fps", {dur10, "size=  512kB time=00:00:02.50 speed= 120x \r"}, 25, "25 0");
@@ -116,6 +124,7 @@ void tst_Units::progress()
     QFETCH(QString, shown);
     QFETCH(QStringList, tail);
     ProgressParser parser;
+    parser.reset(input, output);
     QCOMPARE(replay(parser, chunks, frameRate), shown);
     if (!tail.isEmpty())
         QCOMPARE(parser.diagnosticTail().split(u'\n'), tail);
@@ -189,7 +198,8 @@ void tst_Units::arguments()
 
 void tst_Units::files_data()
 {
-    QTest::addColumn<QString>("row"); // kind, names, "->", the file taken or "same" or nothing;
+    QTest::addColumn<QString>(
+        "row"); // kind, names, "->", the file taken, "same", "plain" or nothing;
     // "@" stands for a folder with a.avi, b.avi, and a symbolic and a hard link to a.avi
     // clang-format off
     QTest::newRow("drop: one file URL") << "drop file://@/a.avi -> @/a.avi";
@@ -206,10 +216,24 @@ void tst_Units::files_data()
     QTest::newRow("same: new output, same path") << "same @/c.avi @/./c.avi -> same";
     QTest::newRow("other: two files") << "same @/a.avi @/b.avi ->";
     QTest::newRow("other: new output") << "same @/a.avi @/c.avi ->";
+    QTest::newRow("same: input as file:") << "same file:@/a.avi @/a.avi -> same";
+    QTest::newRow("same: input in cache: and concat:") << "same cache:concat:@/b.avi|file:@/link.avi @/a.avi -> same";
+    QTest::newRow("other: standard input") << "same - @/a.avi ->";
+    QTest::newRow("output: a local file") << "output @/50%.mp4 -> plain";
+    QTest::newRow("output: a colon in a path") << "output @/a:b.png -> plain";
+    QTest::newRow("output: '%%' in an image name") << "output @/a%%d.png -> plain";
+    QTest::newRow("output: file:") << "output file:@/a.avi ->";
+    QTest::newRow("output: a relative name with a colon") << "output a:b.avi ->";
+    QTest::newRow("output: tee:") << "output tee:@/a.avi|@/b.avi ->";
+    QTest::newRow("output: -, standard output") << "output - ->";
+    QTest::newRow("output: a leading -, an option") << "output -b.avi ->";
+    QTest::newRow("output: an image sequence") << "output @/a%03d.PNG ->";
+    QTest::newRow("output: a playlist with segments") << "output @/a.m3u8 ->";
     // clang-format on
 }
 
-// Which file a drop carries, and whether an output names the input file.
+// Which file a drop carries, whether an output names a file the input reads, and whether
+// ffmpeg writes an output name as just that local file.
 void tst_Units::files()
 {
     QFETCH(QString, row);
@@ -222,8 +246,10 @@ void tst_Units::files()
     QList<QUrl> urls;
     for (const QString &name : names)
         urls << QUrl(name);
-    QString result = FileCheck::sameFile(names.value(0), names.value(1)) ? "same" : "";
-    if (!row.startsWith("same"))
+    QString result = FfmpegName::overwritesInput(names.value(0), names.value(1)) ? "same" : "";
+    if (row.startsWith("output"))
+        result = FfmpegName::isPlainOutput(names.first()) ? "plain" : "";
+    else if (!row.startsWith("same"))
         result = DroppedFile::localFile(row.startsWith("drop") ? urls : QList<QUrl>(),
                                         row.startsWith("text") ? names.first() : QString())
                      .value_or(QString());

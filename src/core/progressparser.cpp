@@ -5,6 +5,7 @@
 
 #include "timeformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,9 +47,17 @@ bool isReport(QStringView line)
 
 } // namespace
 
-void ProgressParser::reset()
+void ProgressParser::reset(const QString &inputName, const QString &outputName)
 {
     *this = ProgressParser();
+    // The encoder's log shows control characters other than line breaks and tabs as '?'.
+    for (auto [name, shown] : {std::pair{&inputName, &m_inputName}, {&outputName, &m_outputName}}) {
+        *shown = *name;
+        for (QChar &c : *shown) {
+            if (c.unicode() < 0x08 || (c.unicode() > 0x0d && c.unicode() < 0x20))
+                c = u'?';
+        }
+    }
 }
 
 bool ProgressParser::durationPending() const
@@ -63,6 +72,13 @@ ProgressParser::Update ProgressParser::feed(QStringView chunk, double frameRate)
 
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < chunk.size(); ++i) {
+        if (m_skip > 0) {
+            const qsizetype skipped = std::min(m_skip, chunk.size() - i);
+            m_skip -= skipped;
+            i += skipped - 1;
+            lineStart = i + 1;
+            continue;
+        }
         if (!isBreak(chunk.at(i)))
             continue;
         const QStringView piece = chunk.sliced(lineStart, i - lineStart);
@@ -82,8 +98,24 @@ ProgressParser::Update ProgressParser::feed(QStringView chunk, double frameRate)
     return update;
 }
 
+// The header names each file as "Input #0, avi, from '<name>':" or "Output #0, avi, to
+// '<name>':". When a line break inside the name has ended the line, the rest of the name is
+// skipped, so that nothing in a name is ever read as the encoder's own text.
+void ProgressParser::skipEchoedName(QStringView line)
+{
+    const bool input = line.startsWith(u"Input #");
+    const qsizetype quote = line.indexOf(u'\'');
+    if ((!input && !line.startsWith(u"Output #")) || quote < 0)
+        return;
+    const QString &name = input ? m_inputName : m_outputName;
+    const QStringView echoed = line.sliced(quote + 1);
+    if (echoed.size() < name.size() && name.startsWith(echoed) && isBreak(name.at(echoed.size())))
+        m_skip = name.size() - echoed.size() - 1;
+}
+
 void ProgressParser::takeLine(QStringView line, Update &update, double frameRate)
 {
+    skipEchoedName(line);
     line = line.trimmed();
     if (line.startsWith(u"Duration:")) {
         QStringView value = line.sliced(9).trimmed();
@@ -129,7 +161,8 @@ void ProgressParser::takeLine(QStringView line, Update &update, double frameRate
         return;
     const double left = countFrames ? (*m_duration * frameRate - frameRate * *m_position) / speed
                                     : (*m_duration - *m_position) / speed;
-    update.remaining = TimeFormat::remaining(left);
+    // Past an underestimated duration there is nothing left to wait for, not less than nothing.
+    update.remaining = TimeFormat::remaining(std::max(left, 0.0));
 }
 
 void ProgressParser::appendToTail(QStringView chunk)

@@ -14,7 +14,8 @@
 // displays should show. Values are taken from their own fields only: the total duration from
 // the "Duration:" header line, the position and the speed from the "time=" and "fps=" fields
 // of progress report lines ("frame=...", "size=..."); lookalikes such as "creation_time" in
-// metadata or "25 fps" in stream lines are ignored.
+// metadata or "25 fps" in stream lines are ignored, and so is whatever the encoder echoes of
+// the file names it was given.
 class ProgressParser
 {
 public:
@@ -30,8 +31,9 @@ public:
     // Diagnostic lines kept for an error report.
     static constexpr int tailLineCount = 40;
 
-    // Forgets the previous run.
-    void reset();
+    // Forgets the previous run. The names are those the encoder was given, which it echoes
+    // in its header exactly as they are, line breaks included.
+    void reset(const QString &inputName = QString(), const QString &outputName = QString());
 
     // Takes the next chunk. `frameRate` is the job's frames per second for the estimate of an
     // encoding job; 0 for a job that copies the video stream.
@@ -52,9 +54,13 @@ public:
 
 private:
     void takeLine(QStringView line, Update &update, double frameRate);
+    void skipEchoedName(QStringView line);
     void appendToTail(QStringView chunk);
 
     QString m_partialLine; // text after the last line break, awaiting the rest
+    QString m_inputName;   // as the encoder prints them
+    QString m_outputName;
+    qsizetype m_skip = 0; // characters of an echoed name still to come
     std::optional<double> m_duration;
     std::optional<double> m_position;
     int m_percent = 0;
