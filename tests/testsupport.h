@@ -27,7 +27,8 @@ inline const QString failed = QStringLiteral("FEHLER beim Konvertierungsstart!!!
 inline const QString notStarted = QStringLiteral("FEHLER beim Starten der Konvertierung!!!");
 inline const QString sameFile =
     QStringLiteral("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!");
-inline const QStringList all{finished, stopped, crashed, failed, notStarted, sameFile};
+inline const QString notLocal = QStringLiteral("FEHLER: Die Ausgabe muss eine lokale Datei sein!");
+inline const QStringList all{finished, stopped, crashed, failed, notStarted, sameFile, notLocal};
 } // namespace Status
 
 // Puts the fake encoder first on PATH (or no encoder at all) while it lives. The script's

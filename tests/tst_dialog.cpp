@@ -27,6 +27,7 @@ class tst_Dialog : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void startUp_data();
     void startUp();
     void interlocks_data();
@@ -54,6 +55,8 @@ public slots:
     }
 
 private:
+    void drainBus();
+
     QTemporaryDir m_dir;
     QProcess m_bus;        // killed with the test
     QStringList m_notices; // app name, icon, summary and body
@@ -298,6 +301,22 @@ void tst_Dialog::initTestCase()
                         SLOT(launcherUpdate(QString, QVariantMap))));
 }
 
+// A marker sent now on the dialogs' connection arrives after everything they sent before it,
+// such as the notice of an earlier row's job: the lists hold what came up to it.
+void tst_Dialog::drainBus()
+{
+    DesktopBus::notify("marker", QString());
+    QTRY_VERIFY(m_notices.value(m_notices.size() - 1).endsWith("|marker|"));
+    m_notices.removeLast();
+}
+
+void tst_Dialog::init()
+{
+    drainBus();
+    m_notices.clear();
+    m_taskbar.clear();
+}
+
 void tst_Dialog::ends_data()
 {
     QTest::addColumn<QString>("script");
@@ -308,9 +327,11 @@ void tst_Dialog::ends_data()
 
     // The fake encoder's shell scripts; "@" stands for a folder of the fake's own.
     // clang-format off
-    const QString start = "trap 'exit 255' TERM\necho $$ >@/pid\nprintf '  Duration: 00:00:10.00, s\\n' >&2\n";
+    const QString start = "for out; do :; done\ntrap 'echo >>@/terms; exit 255' TERM\necho $$ >@/pid\nprintf '  Duration: 00:00:10.00, s\\n' >&2\n";
     const QString half = "printf 'frame=125 fps=50 size=1kB time=00:00:05.00 x \\r' >&2; sleep 0.05\n";
-    const QString hang = "while :; do sleep 0.05; done", ignore = start + "trap '' TERM\n" + half + hang;
+    const QString hang = "while :; do sleep 0.05; done";
+    const auto onStop = [&](const QString &then) { return start + "trap 'echo >>@/terms; " + then + "' TERM\n" + half + hang; };
+    const QString ignore = onStop(":");
     const QString reason = "printf '[mp4 @ 0x55] Could not find tag for codec pcm_s16le\\n' >&2\n";
     const QString flood = "awk 'BEGIN { for (i = 0; i < 300000; i++) printf \"error while decoding %d\\n%s\", i, i % 200 ? \"\" : \"frame=1 fps=50 time=00:00:04.00 x \\r\" }' >&2\n";
     const QString split = "printf 'frame=1 fps=25 time=00:00:01.00 x \\rGr\\303' >&2\nwhile [ ! -e @/go ]; do sleep 0.01; done\nprintf '\\274\\303\\237e\\nframe=2 fps=25 time=00:00:02.00 x \\r' >&2\n";
@@ -326,9 +347,14 @@ void tst_Dialog::ends_data()
     QTest::newRow("character split between reads") << start + split + "exit 0" << "" << QStringList{finished} << "100 0" << "üße";
     QTest::newRow("encoder text is no markup") << start + markup + "exit 1" << "" << QStringList{failed} << "10 ERROR" << "<b>In</b> <img>";
     QTest::newRow("Stop: ffmpeg ends with 255") << start + half + hang << "stop" << QStringList{stopped} << "50 0" << "";
-    QTest::newRow("Stop ignored: killed") << ignore << "stop" << QStringList{crashed} << "50 0" << "";
-    QTest::newRow("Convert while stopping: in turn") << ignore << "convert" << QStringList{crashed, finished} << "100 0" << "";
+    QTest::newRow("Stop ignored: killed, reported as a stop") << ignore << "stop" << QStringList{stopped} << "50 0" << "";
+    QTest::newRow("Stop: exit 1 while ending is a stop") << onStop("exit 1") << "stop" << QStringList{stopped} << "50 0" << "";
+    QTest::newRow("Stop: time to finish a growing output") << onStop("for i in 1 2 3 4 5 6 7 8; do echo >>\"$out\"; sleep 0.1; done; printf \"frame=1 size=1kB time=00:00:06.00 trailer \\r\" >&2; exit 255") << "stop" << QStringList{stopped} << "60 0" << "trailer";
+    QTest::newRow("Stop: killed at the deadline") << onStop("while :; do echo >>\"$out\"; sleep 0.1; done") << "stop" << QStringList{stopped} << "50 0" << "";
+    QTest::newRow("Convert while stopping: in turn") << ignore << "convert" << QStringList{stopped, finished} << "100 0" << "";
     QTest::newRow("Close while running: no report") << ignore << "close" << QStringList() << "50 0" << "";
+    QTest::newRow("Escape while running: no report") << ignore << "Escape" << QStringList() << "50 0" << "";
+    QTest::newRow("input '-': an error at once, no wait") << "cat\nprintf 'pipe:: Invalid data found\\n' >&2\nexit 1" << "stdin" << QStringList{failed} << "0 ERROR" << "Invalid data";
     QTest::newRow("no encoder on PATH") << "" << "no encoder" << QStringList{notStarted} << "0 0" << "";
     QTest::newRow("output is the input: refused") << "exit 0" << "same file" << QStringList{sameFile} << "0 0" << "";
     QTest::newRow("output exists: replaced after Yes") << "exit 0" << "replace Yes" << QStringList{finished} << "100 0" << "";
@@ -354,8 +380,9 @@ void tst_Dialog::ends()
     const bool runs =
         !QStringList{"same file", "replace No", "replace Escape", "no encoder"}.contains(action);
     FakeEncoder fake(script, action != "no encoder");
-    auto d = makeDialog(input, action == "same file" ? input : output);
-    if (action == "active" || action == "close") {
+    auto d = makeDialog(action == "stdin" ? "-" : input, action == "same file" ? input : output);
+    const bool closes = action == "close" || action == "Escape";
+    if (action == "active" || closes) {
         d->show();
         d->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(d.get()));
@@ -373,24 +400,26 @@ void tst_Dialog::ends()
         if (shown.last().contains("time=00:00:01.00"))
             QFile(fake.path("go")).open(QIODevice::WriteOnly);
     });
-    m_notices.clear();
-    m_taskbar.clear();
 
     d->convertButton->click();
-    if (action == "stop" || action == "convert" || action == "close")
+    if (action == "stop" || action == "convert" || closes)
         QTRY_COMPARE(d->progressBar->value(), 50);
     const qint64 firstPid = fake.pid();
     if (action == "stop" || action == "convert") {
         d->cancelButton->click();
         QVERIFY(d->convertButton->isEnabled()); // at once, before the encoder has ended
+        QTRY_VERIFY(!fake.read("terms").isEmpty());
+        d->cancelButton->click(); // once the first request has arrived: no second one
     }
     if (action == "convert") {
         fake.setScript("echo $$ >@/pid\nprintf 'frame=1 fps=25 time=00:00:02.00 speed=2x \\r' >&2");
         d->convertButton->click();
         QVERIFY(!d->convertButton->isEnabled());
     }
-    if (action == "close") {
-        QTimer::singleShot(0, d.get(), &QWidget::close);
+    if (closes) {
+        QTimer::singleShot(0, d.get(), [&] {
+            action == "close" ? void(d->close()) : QTest::keyClick(d.get(), Qt::Key_Escape);
+        });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!FakeEncoder::runs(firstPid)); // ended before the event loop returned
     }
@@ -398,7 +427,8 @@ void tst_Dialog::ends()
     QCOMPARE(endsSeen, ends);
     QCOMPARE(QString::number(d->progressBar->value()) + ' ' + d->lcdNumber->accessibleName(),
              displays);
-    QCOMPARE(d->convertButton->isEnabled(), action != "close");
+    QCOMPARE(d->convertButton->isEnabled(), !closes);
+    QVERIFY(fake.read("terms").count('\n') <= 1);
     QVERIFY(!FakeEncoder::runs(fake.pid()) && !FakeEncoder::runs(firstPid));
     QVERIFY(std::ranges::all_of(shown, [](auto &t) { return t.size() <= 4096; })); // never stalls
     QCOMPARE(boxes.seen.size(), action.startsWith("replace") + ends.contains(Status::failed));
@@ -410,10 +440,7 @@ void tst_Dialog::ends()
         QCOMPARE(boxes.seen.first(), (QStringList{"vantrel", output + question, "", "10000"}));
     QCOMPARE(fake.read("args").startsWith("-y\n"), runs);
 
-    // A marker sent after the end on the same connection arrives after any notice.
-    DesktopBus::notify("marker", QString());
-    QTRY_VERIFY(m_notices.value(m_notices.size() - 1).endsWith("|marker|"));
-    m_notices.removeLast();
+    drainBus();
     QStringList notices;
     for (const QString &end : ends)
         notices << "vantrel|vantrel|" + end + "|out &amp; a.avi";
@@ -428,50 +455,70 @@ void tst_Dialog::ends()
 
 void tst_Dialog::realConversions_data()
 {
-    QTest::addColumn<QString>("choice"); // video and audio codec index, output name, dvd/mono
-    QTest::addColumn<QString>("probed"); // ffprobe: each stream's codec with channels or width
+    QTest::addColumn<QString>("choice"); // video and audio codec index, output (@: the input),
+                                         // and dvd, mono, stop, or file: (the input written so)
+    QTest::addColumn<QString>("end");    // the status at the end
+    QTest::addColumn<QString>("probed"); // ffprobe of the output, or of the input when refused:
+                                         // each stream's codec with channels or width
+    using namespace Status;
     // clang-format off
-    QTest::newRow("copy and copy") << "0 0 a.avi" << "mpeg4,160 mp3,1";
-    QTest::newRow("huffyuv, wav mono") << "1 1 a.avi mono" << "huffyuv,320 pcm_s16le,1";
-    QTest::newRow("mjpeg, mp2") << "2 3 a.avi" << "mjpeg,320 mp2,2";
-    QTest::newRow("mpeg1video, mp2") << "3 3 a.mpg" << "mpeg1video,320 mp2,2";
-    QTest::newRow("mpeg4, mp3 stereo") << "5 2 a.mp4" << "mpeg4,320 mp3,2";
-    QTest::newRow("flv, mp3") << "6 2 a.flv" << "mp3,2 flv1,320";
-    QTest::newRow("PAL-DVD") << "0 0 a.mpg dvd" << "dvd_nav_packet mpeg2video,720, ac3,2";
-    QTest::newRow("wav into mp4: the reason in the error box") << "5 1 a.mp4" << "failed";
+    QTest::newRow("copy and copy") << "0 0 a.avi" << finished << "mpeg4,160 mp3,1";
+    QTest::newRow("huffyuv, wav mono") << "1 1 a.avi mono" << finished << "huffyuv,320 pcm_s16le,1";
+    QTest::newRow("mjpeg, mp2") << "2 3 a.avi" << finished << "mjpeg,320 mp2,2";
+    QTest::newRow("mpeg1video, mp2") << "3 3 a.mpg" << finished << "mpeg1video,320 mp2,2";
+    QTest::newRow("mpeg4, mp3 stereo") << "5 2 a.mp4" << finished << "mpeg4,320 mp3,2";
+    QTest::newRow("flv, mp3") << "6 2 a.flv" << finished << "mp3,2 flv1,320";
+    QTest::newRow("PAL-DVD") << "0 0 a.mpg dvd" << finished << "dvd_nav_packet mpeg2video,720, ac3,2";
+    QTest::newRow("wav into mp4: the reason in the error box") << "5 1 a.mp4" << failed << "failed";
+    QTest::newRow("Stop pressed twice: the .mp4 stays readable") << "5 2 a.mp4 stop" << stopped << "mpeg4,1920 mp3,2";
+    QTest::newRow("output file: naming the input: refused") << "0 0 file:@" << notLocal << "mpeg4,160 mp3,1";
+    QTest::newRow("input as file:, output the input: refused") << "0 0 @ file:" << sameFile << "mpeg4,160 mp3,1";
     // clang-format on
 }
 
 // Real conversions with Debian's ffmpeg, one row per codec family, on a clip generated here;
-// what was written is checked with ffprobe.
+// what was written is checked with ffprobe, and what was refused leaves the input intact.
 void tst_Dialog::realConversions()
 {
     QFETCH(QString, choice);
+    QFETCH(QString, end);
     QFETCH(QString, probed);
-    const QString output = choice.section(' ', 2, 2), extra = choice.section(' ', 3);
-    const QString clip = m_dir.filePath("clip.avi");
+    QString output = choice.section(' ', 2, 2);
+    const QString extra = choice.section(' ', 3);
+    const bool refused = output.contains('@'), stop = extra == "stop";
+    // Stopped at its first report, a long 1080p encode is still running.
+    const QString clip = m_dir.filePath(stop ? "long.avi" : "clip.avi");
     QVERIFY(QFile::exists(clip)
-            || run({"ffmpeg", "-v", "error", "-f", "lavfi", "-i", "testsrc=duration=4:size=160x120",
-                    "-f", "lavfi", "-i", "sine=duration=4", "-c:v", "mpeg4", "-c:a", "libmp3lame",
-                    clip})
+            || run({"ffmpeg", "-v", "error", "-f", "lavfi", "-i",
+                    QString("testsrc=duration=%1:size=160x120").arg(stop ? 60 : 4), "-f", "lavfi",
+                    "-i", "sine=duration=4", "-c:v", "mpeg4", "-c:a", "libmp3lame", clip})
                 != "failed");
     QTemporaryDir out;
-    auto d = makeDialog(clip, out.filePath("a.avi"));
+    auto d = makeDialog(extra == "file:" ? "file:" + clip : clip, out.filePath("a.avi"));
     pickByUser(d->vcodecComboBox, choice.section(' ', 0, 0).toInt());
     pickByUser(d->acodecComboBox, choice.section(' ', 1, 1).toInt());
     if (extra == "dvd")
         d->dvdButton->click();
     d->monoButton->setChecked(extra == "mono");
-    QCOMPARE(d->outputEdit->text(), out.filePath(output)); // the name follows the codec
+    d->vauflspinBox->setValue(stop ? 1920 : d->vauflspinBox->value());
+    d->hauflspinBox->setValue(stop ? 1080 : d->hauflspinBox->value());
+    if (refused)
+        d->outputEdit->setText(output.replace("@", clip));
+    else
+        QCOMPARE(d->outputEdit->text(), out.filePath(output)); // the name follows the codec
     MessageBoxWatcher boxes;
     d->convertButton->click();
-    QTRY_VERIFY_WITH_TIMEOUT(d->convertButton->isEnabled(), 60000);
-    const bool fails = probed == "failed";
-    QCOMPARE(d->progressEdit->toPlainText(), fails ? Status::failed : Status::finished);
+    if (stop) {
+        QTRY_VERIFY_WITH_TIMEOUT(!d->progressEdit->toPlainText().isEmpty(), 20000);
+        d->cancelButton->click();
+        d->cancelButton->click();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(d->progressEdit->toPlainText(), end, 60000);
+    QTRY_VERIFY(d->convertButton->isEnabled());
     QCOMPARE(boxes.seen.value(0).value(2).contains("Could not find tag for codec pcm_s16le"),
-             fails);
+             end == Status::failed);
     QCOMPARE(run({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name,channels,width",
-                  "-of", "csv=p=0", out.filePath(output)}),
+                  "-of", "csv=p=0", refused ? clip : out.filePath(output)}),
              probed);
 }
 

@@ -7,10 +7,10 @@
 #include "desktopbus.h"
 #include "droppedfile.h"
 #include "encoderargs.h"
+#include "ffmpegname.h"
 #include "filecheck.h"
 #include "outputname.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -19,6 +19,10 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -40,10 +44,19 @@ vantrel::vantrel(QWidget *parent)
     : QDialog(parent, dialogFlags)
 {
     setupUi(this);
-    killTimer.setSingleShot(true);
     killTimer.setInterval(3s);
-    // Nothing may hold stdout's pipe: output named "-" would otherwise pile up in memory.
+    // Nothing may hold stdout's pipe, and nothing is ever written to stdin: an input named "-"
+    // reads an empty file at once instead of waiting for ever.
     proc.setStandardOutputFile(QProcess::nullDevice());
+    proc.setStandardInputFile(QProcess::nullDevice());
+    // Should vantrel end without a chance to stop the encoder (killed, crashed, display lost),
+    // the kernel asks it to stop, as "Stop" would.
+    const pid_t self = ::getpid();
+    proc.setChildProcessModifier([self] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != self)
+            ::raise(SIGTERM);
+    });
 
     QTimer::singleShot(0, this, &vantrel::ffmpegtest);
 
@@ -70,8 +83,10 @@ vantrel::vantrel(QWidget *parent)
     connect(dvdButton, &QRadioButton::clicked, this, &vantrel::dvdwahl);
 
     connect(&killTimer, &QTimer::timeout, this, [this] {
-        if (proc.state() != QProcess::NotRunning)
-            proc.kill();
+        if (stopGrace.extend())
+            return;
+        killTimer.stop();
+        proc.kill();
     });
 }
 
@@ -100,6 +115,12 @@ void vantrel::openDialog()
         QFileDialog::getOpenFileName(this, QStringLiteral("Open File Dialog"), start, fileFilter);
     if (!chosen.isEmpty())
         takeInput(chosen);
+}
+
+void vantrel::openFile(const QString &fileName)
+{
+    if (const auto file = DroppedFile::localFile({}, fileName))
+        takeInput(*file);
 }
 
 void vantrel::takeInput(const QString &fileName)
@@ -178,8 +199,12 @@ EncoderJob vantrel::jobFromForm() const
 void vantrel::konvertiere()
 {
     const EncoderJob form = jobFromForm();
+    if (!FfmpegName::isPlainOutput(form.outputName)) {
+        progressEdit->setPlainText(tr("FEHLER: Die Ausgabe muss eine lokale Datei sein!"));
+        return;
+    }
     // With "-y" ffmpeg empties the output before it reads the input: never let them meet.
-    if (FileCheck::sameFile(form.inputName, form.outputName)) {
+    if (FfmpegName::overwritesInput(form.inputName, form.outputName)) {
         progressEdit->setPlainText(
             tr("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!"));
         return;
@@ -187,7 +212,7 @@ void vantrel::konvertiere()
     if (!mayReplaceOutput(form.outputName))
         return;
     const Job job{EncoderArgs::build(form), form.frameRate.toDouble(),
-                  Choices::copiesVideo(form.videoCodecIndex), form.outputName};
+                  Choices::copiesVideo(form.videoCodecIndex), form.inputName, form.outputName};
     if (proc.state() != QProcess::NotRunning) {
         // The stopped encoder is still ending: its end is reported first, then this job runs.
         queuedJob = job;
@@ -219,11 +244,12 @@ void vantrel::startJob(const Job &job)
     frameRate = job.frameRate;
     copyJob = job.copiesVideo;
     jobOutput = job.outputName;
+    stopRequested = false;
     taskbarPercent.reset();
     convertButton->setEnabled(false);
     progressEdit->clear();
     befehlEdit->setPlainText(EncoderArgs::commandText(job.arguments));
-    progress.reset();
+    progress.reset(job.inputName, job.outputName);
     stderrDecoder.resetState();
     ffmpegOutput.clear();
     proc.start(EncoderArgs::program, job.arguments, QIODevice::ReadWrite);
@@ -275,13 +301,15 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
         quitLock.reset();
         return;
     }
-    if (exitStatus == QProcess::CrashExit) {
-        reportEnd(tr("CONVERSION CRASHED!!!"));
-    } else if (exitCode == 255) {
-        reportEnd(tr("Konvertierung ABGEBROCHEN!!!"));
-    } else if (exitCode == 0) {
+    const bool normalExit = exitStatus == QProcess::NormalExit;
+    if (normalExit && exitCode == 0) {
         reportEnd(tr("Konvertierung beendet!"));
         progressBar->setValue(100);
+    } else if (stopRequested || (normalExit && exitCode == 255)) {
+        // Asked to stop, an encoder may also end with another code or have to be killed.
+        reportEnd(tr("Konvertierung ABGEBROCHEN!!!"));
+    } else if (!normalExit) {
+        reportEnd(tr("CONVERSION CRASHED!!!"));
     } else {
         // ffmpeg also fails with 69 and, from 6.1 on, with the low byte of an error code.
         showRemaining(QStringLiteral("ERROR"));
@@ -302,11 +330,20 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
 void vantrel::abgebrochen()
 {
     queuedJob.reset();
-    if (proc.state() != QProcess::NotRunning) {
-        proc.terminate();
-        killTimer.start();
-    }
+    stopEncoder();
     convertButton->setEnabled(true);
+}
+
+void vantrel::stopEncoder()
+{
+    // One request per job: ffmpeg takes a second SIGTERM as "exit at once", without the
+    // trailer that makes its output readable.
+    if (proc.state() == QProcess::NotRunning || stopRequested)
+        return;
+    stopRequested = true;
+    proc.terminate();
+    stopGrace.start(jobOutput);
+    killTimer.start();
 }
 
 void vantrel::processError(QProcess::ProcessError error)
@@ -383,16 +420,14 @@ void vantrel::showErrorBox(const QString &text, const QString &details)
     box.exec();
 }
 
-void vantrel::closeEvent(QCloseEvent *event)
+void vantrel::done(int result)
 {
     if (proc.state() != QProcess::NotRunning) {
-        // Ask the encoder to stop and keep the event loop alive until it has ended (or has
-        // been killed after the grace period); its end is then reported to nobody.
+        // Keep the event loop alive until the encoder has ended; its end is reported to nobody.
         queuedJob.reset();
         if (!quitLock)
             quitLock = std::make_unique<QEventLoopLocker>();
-        proc.terminate();
-        killTimer.start();
+        stopEncoder();
     }
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "progressparser.h"
+#include "stopgrace.h"
 #include "ui_vantrel.h"
 
 #include <QDialog>
@@ -32,11 +33,18 @@ public:
     // The file whose existence the start-up check accepts as the encoder. Tests point it
     // elsewhere; it must be set before the event loop runs the check.
     void setEncoderCheckPath(const QString &path) { encoderCheckPath = path; }
-    // How long a stopped encoder may take to end before it is killed.
+    // How long a stopped encoder's output may stay the same size before the encoder is killed.
     void setStopGracePeriod(std::chrono::milliseconds period) { killTimer.setInterval(period); }
+    // Takes an existing file as the input, as choosing it with "Open" does; anything else is
+    // left alone.
+    void openFile(const QString &fileName);
+
+public slots:
+    // However the window goes (Close, Escape, its close control, a quit signal), a running
+    // encoder is stopped first.
+    void done(int result) override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -59,12 +67,14 @@ private:
         QStringList arguments;
         double frameRate = 0;
         bool copiesVideo = false;
+        QString inputName;
         QString outputName;
     };
 
     EncoderJob jobFromForm() const;
     bool mayReplaceOutput(const QString &outputName);
     void startJob(const Job &job);
+    void stopEncoder();
     void showRemaining(const QString &text);
     void reportEnd(const QString &status);
     void takeInput(const QString &fileName);
@@ -77,12 +87,14 @@ private:
     double frameRate = 0;
     bool copyJob = false;              // the running job passes the video stream on unencoded
     QString jobOutput;                 // the output name the running job was started with
+    bool stopRequested = false;        // the running job has been asked to stop
     std::optional<int> taskbarPercent; // the progress last shown on the program's icon
     QString ffmpegOutput;              // the latest chunk of the encoder's diagnostic text
 
     QStringDecoder stderrDecoder{QStringDecoder::System};
     std::optional<Job> queuedJob; // "Convert" pressed while the previous encoder was ending
-    QTimer killTimer;
+    QTimer killTimer;             // one tick per quiet period after a stop request
+    StopGrace stopGrace;
     std::unique_ptr<QEventLoopLocker> quitLock; // keeps the program alive while it stops ffmpeg
     QString encoderCheckPath = QStringLiteral("/usr/bin/ffmpeg");
 };
