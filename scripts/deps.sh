@@ -10,11 +10,11 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plug
           fonts-dejavu-core ffmpeg)
 if [ "${1:-run}" = test ]; then
     # sanitizer and fuzzing builds, packaging checks
-    packages+=(clang libclang-rt-dev dpkg-dev file desktop-file-utils appstream)
+    packages+=(clang libclang-rt-dev dpkg-dev desktop-file-utils appstream)
     # the Debian package's build, lintian and the licence check
     packages+=(build-essential debhelper lintian reuse)
-    # the packaging test starts the installed program on a virtual X server and closes it
-    packages+=(xvfb python3-xlib)
+    # vantrel run as its own process on a virtual X server, clicked, sent keys and ended
+    packages+=(xvfb xdotool)
     # the desktop tests run a private session bus and switch accessibility on
     packages+=(dbus-daemon qt6-base-private-dev)
 fi

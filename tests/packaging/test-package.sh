@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the licence information (reuse lint), builds the Debian package from debian/, runs
-# lintian on it, installs it with apt-get, starts the installed program on a virtual X server,
-# closes its window as a window manager would, expects exit status 0, and purges the package
-# again. Needs root (scripts/deps.sh test installs the tools).
+# lintian on it, installs it with apt-get, starts the installed program on a virtual X server
+# and ends it (tests/quit.sh), and purges the package again. Needs root (scripts/deps.sh test
+# installs the tools).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scratch=$(mktemp -d)
@@ -27,13 +27,7 @@ deb=$(ls "$scratch"/vantrel_*.deb)
 
 apt-get install -y "$deb" >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log"; exit 1; }
 bash tests/packaging/check-install.sh /usr "$(dpkg-deb -f "$deb" Version)"
-Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$scratch/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch
-/usr/bin/vantrel &
-app=$!
-/usr/bin/python3 tests/packaging/close-window.py $app
-timeout 10 tail --pid=$app -f /dev/null || { echo "vantrel still runs 10 s after the close" >&2; exit 1; }
-wait $app || { echo "vantrel exited with status $?" >&2; exit 1; }
+# The installed program, ended in every way a desktop ends it, with the stand-in encoder.
+bash tests/quit.sh /usr/bin/vantrel tests/helpers
 apt-get purge -y vantrel >/dev/null
 echo "packaging test passed"
