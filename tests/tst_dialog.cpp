@@ -116,6 +116,8 @@ void tst_Dialog::startUp()
     add(Choices::videoCodecs), add(Choices::audioCodecs), add(Choices::frameRates);
     add(Choices::aspects), add(Choices::audioBitrates);
     QCOMPARE(listed, meant);
+    QVERIFY(d->vcodecComboBox->width() >= d->vcodecComboBox->sizeHint().width() // every item whole
+            && d->groupBox->rect().contains(d->vcodecComboBox->geometry()));
     MessageBoxWatcher boxes;
     if (!status)
         QTimer::singleShot(0, d->closeButton, &QPushButton::click);
@@ -227,8 +229,9 @@ void tst_Dialog::chooseFiles()
         QTest::mouseClick(how == "Open" ? d->openButton : d->saveButton, Qt::LeftButton);
         QCOMPARE(seen,
                  QStringList(how.left(4)
-                             + " File Dialog video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 "
-                               "*.mov);;All Files(*.*)"));
+                             + " File Dialog video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 *.mov "
+                               "*.mkv *.webm *.m4v *.ts *.mts *.m2ts *.3gp *.ogv *.vob);;All "
+                               "Files(*.*)"));
     }
     QCOMPARE(d->inputEdit->text() + ' ' + d->outputEdit->text() + ' '
                  + QString::number(d->convertButton->isEnabled()),
@@ -456,10 +459,12 @@ void tst_Dialog::ends()
 void tst_Dialog::realConversions_data()
 {
     QTest::addColumn<QString>("choice"); // video and audio codec index, output (@: the input),
-                                         // and dvd, mono, stop, or file: (the input written so)
+                                         // and dvd, mono, stop, file: (the input written so), or
+                                         // missing (an ffmpeg without the chosen encoders)
     QTest::addColumn<QString>("end");    // the status at the end
     QTest::addColumn<QString>("probed"); // ffprobe of the output, or of the input when refused:
-                                         // each stream's codec with channels or width
+                                         // each stream's codec with channels or width; for a
+                                         // failure, what the error box's details say
     using namespace Status;
     // clang-format off
     QTest::newRow("copy and copy") << "0 0 a.avi" << finished << "mpeg4,160 mp3,1";
@@ -469,7 +474,16 @@ void tst_Dialog::realConversions_data()
     QTest::newRow("mpeg4, mp3 stereo") << "5 2 a.mp4" << finished << "mpeg4,320 mp3,2";
     QTest::newRow("flv, mp3") << "6 2 a.flv" << finished << "mp3,2 flv1,320";
     QTest::newRow("PAL-DVD") << "0 0 a.mpg dvd" << finished << "dvd_nav_packet mpeg2video,720, ac3,2";
-    QTest::newRow("wav into mp4: the reason in the error box") << "5 1 a.mp4" << failed << "failed";
+    QTest::newRow("h264, aac") << "7 5 a.mp4" << finished << "h264,320 aac,2";
+    QTest::newRow("hevc, aac") << "8 5 a.mp4" << finished << "hevc,320 aac,2";
+    QTest::newRow("vp9, opus") << "9 6 a.webm" << finished << "vp9,320 opus,2";
+    QTest::newRow("av1, opus") << "10 6 a.mp4" << finished << "av1,320 opus,2";
+    QTest::newRow("wav into mp4: the reason in the error box") << "5 1 a.mp4" << failed << "Could not find tag for codec pcm_s16le";
+    QTest::newRow("no libx264: the reason in the error box") << "7 5 a.mp4 missing" << failed << "Unknown encoder 'libx264'";
+    QTest::newRow("no libx265") << "8 5 a.mp4 missing" << failed << "Unknown encoder 'libx265'";
+    QTest::newRow("no libvpx-vp9") << "9 6 a.webm missing" << failed << "Unknown encoder 'libvpx-vp9'";
+    QTest::newRow("no libsvtav1") << "10 6 a.mp4 missing" << failed << "Unknown encoder 'libsvtav1'";
+    QTest::newRow("no libopus") << "0 6 a.avi missing" << failed << "Unknown encoder 'libopus'";
     QTest::newRow("Stop pressed twice: the .mp4 stays readable") << "5 2 a.mp4 stop" << stopped << "mpeg4,1920 mp3,2";
     QTest::newRow("output file: naming the input: refused") << "0 0 file:@" << notLocal << "mpeg4,160 mp3,1";
     QTest::newRow("input as file:, output the input: refused") << "0 0 @ file:" << sameFile << "mpeg4,160 mp3,1";
@@ -493,6 +507,10 @@ void tst_Dialog::realConversions()
                     QString("testsrc=duration=%1:size=160x120").arg(stop ? 60 : 4), "-f", "lavfi",
                     "-i", "sine=duration=4", "-c:v", "mpeg4", "-c:a", "libmp3lame", clip})
                 != "failed");
+    std::optional<FakeEncoder> missing;
+    if (extra == "missing")
+        missing.emplace("for a; do case $a in lib*) printf \"Unknown encoder '%s'\\n\" \"$a\" >&2; "
+                        "exit 1;; esac; done");
     QTemporaryDir out;
     auto d = makeDialog(extra == "file:" ? "file:" + clip : clip, out.filePath("a.avi"));
     pickByUser(d->vcodecComboBox, choice.section(' ', 0, 0).toInt());
@@ -515,11 +533,13 @@ void tst_Dialog::realConversions()
     }
     QTRY_COMPARE_WITH_TIMEOUT(d->progressEdit->toPlainText(), end, 60000);
     QTRY_VERIFY(d->convertButton->isEnabled());
-    QCOMPARE(boxes.seen.value(0).value(2).contains("Could not find tag for codec pcm_s16le"),
-             end == Status::failed);
-    QCOMPARE(run({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name,channels,width",
-                  "-of", "csv=p=0", refused ? clip : out.filePath(output)}),
-             probed);
+    if (end == Status::failed)
+        QVERIFY2(boxes.seen.value(0).value(2).contains(probed),
+                 qPrintable(boxes.seen.value(0).value(2)));
+    else
+        QCOMPARE(run({"ffprobe", "-v", "error", "-show_entries", "stream=codec_name,channels,width",
+                      "-of", "csv=p=0", refused ? clip : out.filePath(output)}),
+                 probed);
 }
 
 QTEST_MAIN(tst_Dialog)

@@ -185,6 +185,10 @@ void tst_Units::arguments_data()
     QTest::newRow("PAL-DVD ignored for copy") << job(0, 0, true) << copy + "copy /d/b.avi";
     QTest::newRow("wav mono") << job(0, 1, false, false) << copy + "pcm_s16le -ac 1 /d/b.avi";
     QTest::newRow("flv, mp2") << job(6, 3) << encode.arg("flv") + "-acodec mp2 -ab 224k -ac 2 /d/b.avi";
+    QTest::newRow("h264, aac") << job(7, 5) << encode.arg("libx264") + "-acodec aac -ab 224k -ac 2 /d/b.avi";
+    QTest::newRow("hevc, aac mono") << job(8, 5, false, false) << encode.arg("libx265") + "-acodec aac -ab 224k -ac 1 /d/b.avi";
+    QTest::newRow("vp9, opus") << job(9, 6) << encode.arg("libvpx-vp9") + "-acodec libopus -ab 224k -ac 2 /d/b.avi";
+    QTest::newRow("av1, opus") << job(10, 6) << encode.arg("libsvtav1") + "-acodec libopus -ab 224k -ac 2 /d/b.avi";
     QTest::newRow("blanks unquoted, empty name kept") << blanks << encode.arg("huffyuv").replace("a.avi", "my film.avi") + "-acodec copy ";
     // clang-format on
 }

@@ -27,6 +27,10 @@ inline constexpr std::array videoCodecs{
     VideoCodec{"mpeg2video", "mpeg2video", ".mpg"},
     VideoCodec{"mpeg4", "mpeg4", ".mp4"},
     VideoCodec{"flv", "flv", ".flv"},
+    VideoCodec{"h264", "libx264", ".mp4"},
+    VideoCodec{"hevc", "libx265", ".mp4"},
+    VideoCodec{"vp9", "libvpx-vp9", ".webm"},
+    VideoCodec{"av1", "libsvtav1", ".mp4"},
 };
 
 struct AudioCodec
@@ -44,6 +48,8 @@ inline constexpr std::array audioCodecs{
     AudioCodec{"mp3", "libmp3lame", true, true},
     AudioCodec{"mp2", "mp2", true, true},
     AudioCodec{"ac3", "ac3", true, true},
+    AudioCodec{"aac", "aac", true, true},
+    AudioCodec{"opus", "libopus", true, true},
 };
 // clang-format on
 

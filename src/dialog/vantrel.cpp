@@ -28,8 +28,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString fileFilter =
-    QStringLiteral("video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 *.mov);;All Files(*.*)");
+const QString fileFilter = QStringLiteral(
+    "video (*.avi *.mpg *.mpeg *.flv *.wmv *.mp4 *.mov *.mkv *.webm *.m4v *.ts *.mts "
+    "*.m2ts *.3gp *.ogv *.vob);;All Files(*.*)");
 
 // How much of a chunk the info box shows; a flood of text must not stall the window.
 constexpr qsizetype maxShownChunk = 4096;
