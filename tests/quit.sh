@@ -10,7 +10,7 @@ vantrel=$1
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 export PATH=$2:$PATH FAKE_FFMPEG_ARGS=$scratch/args FAKE_FFMPEG_SCRIPT=$scratch/script
-export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0:${ASAN_OPTIONS:-}
+export QT_QPA_PLATFORM=xcb ASAN_OPTIONS=${ASAN_OPTIONS:-}:detect_leaks=0
 printf 'trap "exit 255" TERM\necho $$ >%s/pid\nwhile :; do sleep 0.05; done\n' "$scratch" >"$scratch/script"
 touch "$scratch/in.avi"
 within() { for _ in $(seq 300); do eval "$1" && return; sleep 0.1; done; false; }

@@ -28,7 +28,11 @@ inline const QString notStarted = QStringLiteral("FEHLER beim Starten der Konver
 inline const QString sameFile =
     QStringLiteral("FEHLER: Ausgabedatei und Eingabedatei sind dieselbe Datei!");
 inline const QString notLocal = QStringLiteral("FEHLER: Die Ausgabe muss eine lokale Datei sein!");
-inline const QStringList all{finished, stopped, crashed, failed, notStarted, sameFile, notLocal};
+inline const QString noOutput = QStringLiteral("FEHLER: Die Ausgabedatei fehlt oder ist leer!");
+inline const QString shorter =
+    QStringLiteral("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!");
+inline const QStringList all{finished, stopped,  crashed,  failed, notStarted,
+                             sameFile, notLocal, noOutput, shorter};
 } // namespace Status
 
 // Puts the fake encoder first on PATH (or no encoder at all) while it lives. The script's

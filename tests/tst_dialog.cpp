@@ -330,8 +330,10 @@ void tst_Dialog::ends_data()
 
     // The fake encoder's shell scripts; "@" stands for a folder of the fake's own.
     // clang-format off
-    const QString start = "for out; do :; done\ntrap 'echo >>@/terms; exit 255' TERM\necho $$ >@/pid\nprintf '  Duration: 00:00:10.00, s\\n' >&2\n";
+    const QString start = "for out; do :; done\nprintf x >\"$out\"\ntrap 'echo >>@/terms; exit 255' TERM\necho $$ >@/pid\nprintf '  Duration: 00:00:10.00, s\\n' >&2\n";
     const QString half = "printf 'frame=125 fps=50 size=1kB time=00:00:05.00 x \\r' >&2; sleep 0.05\n";
+    const QString full = "printf 'frame=250 fps=50 size=2kB time=00:00:10.00 x \\r' >&2\n";
+    const QString big = "printf 'frame=1 size=99999999999kB time=00:00:02.50 x \\r' >&2; sleep 0.05\n";
     const QString hang = "while :; do sleep 0.05; done";
     const auto onStop = [&](const QString &then) { return start + "trap 'echo >>@/terms; " + then + "' TERM\n" + half + hang; };
     const QString ignore = onStop(":");
@@ -340,14 +342,18 @@ void tst_Dialog::ends_data()
     const QString split = "printf 'frame=1 fps=25 time=00:00:01.00 x \\rGr\\303' >&2\nwhile [ ! -e @/go ]; do sleep 0.01; done\nprintf '\\274\\303\\237e\\nframe=2 fps=25 time=00:00:02.00 x \\r' >&2\n";
     const QString markup = "printf '<b>In</b> <img>\\nframe=1 fps=25 time=00:00:01.00 x \\r' >&2\n";
     using namespace Status;
-    QTest::newRow("exit 0") << start + half + half + "exit 0" << "" << QStringList{finished} << "100 0" << "frame=125";
-    QTest::newRow("exit 0, window active: no notice") << start + half + "exit 0" << "active" << QStringList{finished} << "100 0" << "";
+    QTest::newRow("exit 0") << start + half + full + "exit 0" << "" << QStringList{finished} << "100 0" << "frame=125";
+    QTest::newRow("exit 0, window active: no notice") << start + half + full + "exit 0" << "active" << QStringList{finished} << "100 0" << "";
+    QTest::newRow("exit 0 at half the duration: shorter") << start + half + "exit 0" << "" << QStringList{shorter} << "50 0" << "";
+    QTest::newRow("exit 0 without an output: an error") << start + full + "rm \"$out\"\nexit 0" << "" << QStringList{noOutput} << "100 ERROR" << "keine Ausgabe geschrieben";
+    QTest::newRow("disk too small: asked once, Yes stops") << start + big + hang << "space Yes" << QStringList{stopped} << "25 0" << "nicht genug Platz: frei sind";
+    QTest::newRow("disk too small: asked once, No runs on") << start + big + big + full + "exit 0" << "space No" << QStringList{finished} << "100 0" << "";
     QTest::newRow("exit 1 shows its reason") << start + half + reason + "exit 1" << "" << QStringList{failed} << "50 ERROR" << "pcm_s16le";
     QTest::newRow("exit 69: decoding errors") << start + "printf 'decoding error\\n' >&2\nexit 69" << "" << QStringList{failed} << "0 ERROR" << "decoding error";
     QTest::newRow("exit 255: stopped elsewhere") << start + half + "exit 255" << "" << QStringList{stopped} << "50 0" << "";
     QTest::newRow("SIGSEGV") << start + half + "kill -SEGV $$" << "" << QStringList{crashed} << "50 0" << "";
-    QTest::newRow("flooded, then success") << start + flood + "exit 0" << "" << QStringList{finished} << "100 0" << "";
-    QTest::newRow("character split between reads") << start + split + "exit 0" << "" << QStringList{finished} << "100 0" << "üße";
+    QTest::newRow("flooded, then success") << start + flood + full + "exit 0" << "" << QStringList{finished} << "100 0" << "";
+    QTest::newRow("character split between reads") << start + split + full + "exit 0" << "" << QStringList{finished} << "100 0" << "üße";
     QTest::newRow("encoder text is no markup") << start + markup + "exit 1" << "" << QStringList{failed} << "10 ERROR" << "<b>In</b> <img>";
     QTest::newRow("Stop: ffmpeg ends with 255") << start + half + hang << "stop" << QStringList{stopped} << "50 0" << "";
     QTest::newRow("Stop ignored: killed, reported as a stop") << ignore << "stop" << QStringList{stopped} << "50 0" << "";
@@ -360,7 +366,7 @@ void tst_Dialog::ends_data()
     QTest::newRow("input '-': an error at once, no wait") << "cat\nprintf 'pipe:: Invalid data found\\n' >&2\nexit 1" << "stdin" << QStringList{failed} << "0 ERROR" << "Invalid data";
     QTest::newRow("no encoder on PATH") << "" << "no encoder" << QStringList{notStarted} << "0 0" << "";
     QTest::newRow("output is the input: refused") << "exit 0" << "same file" << QStringList{sameFile} << "0 0" << "";
-    QTest::newRow("output exists: replaced after Yes") << "exit 0" << "replace Yes" << QStringList{finished} << "100 0" << "";
+    QTest::newRow("output exists: replaced after Yes") << start + "exit 0" << "replace Yes" << QStringList{finished} << "100 0" << "";
     QTest::newRow("output exists: kept after No") << "exit 0" << "replace No" << QStringList() << "0 0" << "";
     QTest::newRow("output exists: kept after Escape") << "exit 0" << "replace Escape" << QStringList() << "0 0" << "";
     // clang-format on
@@ -392,9 +398,10 @@ void tst_Dialog::ends()
     }
     MessageBoxWatcher boxes;
     // Yes or No to the replace question; Escape where the box lacks the button asked for.
-    boxes.answer = action.endsWith("Yes") ? QMessageBox::Yes
-        : action.endsWith("No")           ? QMessageBox::No
-                                          : QMessageBox::Ok;
+    // Converting again replaces the stopped job's output.
+    boxes.answer = action.endsWith("Yes") || action == "convert" ? QMessageBox::Yes
+        : action.endsWith("No")                                  ? QMessageBox::No
+                                                                 : QMessageBox::Ok;
     QStringList shown, endsSeen;
     connect(d->progressEdit, &QTextEdit::textChanged, this, [&] {
         shown << d->progressEdit->toPlainText();
@@ -415,7 +422,8 @@ void tst_Dialog::ends()
         d->cancelButton->click(); // once the first request has arrived: no second one
     }
     if (action == "convert") {
-        fake.setScript("echo $$ >@/pid\nprintf 'frame=1 fps=25 time=00:00:02.00 speed=2x \\r' >&2");
+        fake.setScript("for out; do :; done\nprintf x >\"$out\"\necho $$ >@/pid\nprintf 'frame=1 "
+                       "fps=25 time=00:00:02.00 speed=2x \\r' >&2");
         d->convertButton->click();
         QVERIFY(!d->convertButton->isEnabled());
     }
@@ -434,8 +442,12 @@ void tst_Dialog::ends()
     QVERIFY(fake.read("terms").count('\n') <= 1);
     QVERIFY(!FakeEncoder::runs(fake.pid()) && !FakeEncoder::runs(firstPid));
     QVERIFY(std::ranges::all_of(shown, [](auto &t) { return t.size() <= 4096; })); // never stalls
-    QCOMPARE(boxes.seen.size(), action.startsWith("replace") + ends.contains(Status::failed));
-    QVERIFY(!ends.contains(Status::failed) || boxes.seen.last().first() == "vantrel Fehler");
+    const bool error = ends.contains(Status::failed) || ends.contains(Status::noOutput);
+    const bool asked =
+        action.startsWith("replace") || action.startsWith("space") || action == "convert";
+    QCOMPARE(boxes.seen.size(), asked + error);
+    QVERIFY(!error || boxes.seen.last().first() == "vantrel Fehler");
+    QVERIFY(!action.startsWith("space") || boxes.seen.first().value(3) == "10000"); // No
     QVERIFY2(text.isEmpty() || (shown + boxes.seen.value(0)).join('|').contains(text),
              qPrintable(shown.join('|').left(500)));
     const QString question = "\n\nDie Ausgabedatei existiert bereits. Soll sie ersetzt werden?";

@@ -53,8 +53,9 @@ QString report(const QString &time, const QString &fps = "50", const QString &sp
         .arg(fps, size, time, speed);
 }
 
-// The chunks into a parser, the updates onto the bar and the LCD as the dialog applies them.
-QString replay(ProgressParser &parser, const QStringList &chunks, double frameRate)
+// The chunks into a parser, the updates onto the bar and the LCD as the dialog applies them, and
+// the space (KiB) the parser then warns that the output still needs.
+QString replay(ProgressParser &parser, const QStringList &chunks, double frameRate, qint64 free)
 {
     int bar = 0;
     QString lcd = "0";
@@ -63,13 +64,15 @@ QString replay(ProgressParser &parser, const QStringList &chunks, double frameRa
         bar = update.percent.value_or(bar) <= 100 ? update.percent.value_or(bar) : -1;
         lcd = update.remaining.value_or(lcd);
     }
-    return QString::number(bar) + ' ' + lcd;
+    const auto needed = parser.spaceNeeded(free);
+    return QString::number(bar) + ' ' + lcd
+        + (needed ? " needs " + QString::number(*needed / 1024) : "");
 }
 
 void row(const char *name, const QStringList &chunks, double frameRate, const char *shown,
-         const QStringList &tail = {})
+         const QStringList &tail = {}, qint64 freeKiB = -1)
 {
-    QTest::newRow(name) << chunks << frameRate << QString(shown) << tail;
+    QTest::newRow(name) << chunks << frameRate << QString(shown) << tail << freeKiB * 1024;
 }
 
 } // namespace
@@ -80,6 +83,7 @@ void tst_Units::progress_data()
     QTest::addColumn<double>("frameRate"); // 0: a job that copies the video
     QTest::addColumn<QString>("shown");    // the bar and the remaining time
     QTest::addColumn<QStringList>("tail"); // the error report's lines, when given
+    QTest::addColumn<qint64>("free");      // bytes free on the output's file system
     QString many;
     QStringList last40;
     for (int i = 0; i < 100; ++i) {
@@ -113,6 +117,11 @@ void tst_Units::progress_data()
         + "\n[mp4 @ 0x55] Could not find tag for pcm_s16le\r\nConversion failed!\n"}, 25, "1 0:59",
         {dur120.chopped(1), report("00:00:02.00").chopped(1), "[mp4 @ 0x55] Could not find tag for pcm_s16le", "Conversion failed!"});
     row("tail bounded to 40 lines", {many}, 25, "0 0", last40);
+    row("space: 39 MiB more needed, 30 MiB free", {dur120, report("00:00:03.00", "50", "2x", "size=1024kB")}, 25, "2 0:58 needs 39936", {}, 30720);
+    row("space: short by less than 5 %", {dur120, report("00:00:03.00", "50", "2x", "size=1024kB")}, 25, "2 0:58", {}, 38400);
+    row("space: no projection before 2 s", {dur10, report("00:00:01.50", "50", "2x", "size=9999kB")}, 25, "15 0:04", {}, 0);
+    row("space: nor before 2 % of the duration", {dur120, report("00:00:02.00", "50", "2x", "size=9999kB")}, 25, "1 0:59", {}, 0);
+    row("space: ffmpeg 7's KiB in its last report", {dur10, "Lsize=  3000KiB time=00:00:05.00 speed=4x\n"}, 25, "50 0 needs 3000", {}, 1024);
     row("overlong line cut", {QString(100000, u'x') + "\nthe end"}, 25, "0 0", {QString(4096, u'x'), "the end"});
     // clang-format on
 }
@@ -123,9 +132,10 @@ void tst_Units::progress()
     QFETCH(double, frameRate);
     QFETCH(QString, shown);
     QFETCH(QStringList, tail);
+    QFETCH(qint64, free);
     ProgressParser parser;
     parser.reset(input, output);
-    QCOMPARE(replay(parser, chunks, frameRate), shown);
+    QCOMPARE(replay(parser, chunks, frameRate, free), shown);
     if (!tail.isEmpty())
         QCOMPARE(parser.diagnosticTail().split(u'\n'), tail);
 }

@@ -26,6 +26,12 @@ bool sameFile(const QString &inputName, const QString &outputName)
         == QDir::cleanPath(QFileInfo(outputName).absoluteFilePath());
 }
 
+qint64 size(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.exists() ? info.size() : -1;
+}
+
 bool encoderPresent(const QString &fixedPath, const QString &program)
 {
     return QFileInfo::exists(fixedPath) || !QStandardPaths::findExecutable(program).isEmpty();

@@ -12,6 +12,9 @@ namespace FileCheck {
 // absolute path. Empty names never match.
 bool sameFile(const QString &inputName, const QString &outputName);
 
+// The file's size in bytes; -1 when there is none.
+qint64 size(const QString &fileName);
+
 // True when `fixedPath` exists or `program` is found on PATH.
 bool encoderPresent(const QString &fixedPath, const QString &program);
 

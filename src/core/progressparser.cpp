@@ -40,6 +40,19 @@ std::optional<QStringView> field(QStringView line, QStringView key)
     }
 }
 
+// "256kB" (ffmpeg before 7) or "1KiB" (from 7 on): both count 1024 bytes.
+std::optional<qint64> bytes(std::optional<QStringView> size)
+{
+    for (QStringView unit : {u"KiB", u"kB"}) {
+        bool ok = false;
+        const double value =
+            size && size->endsWith(unit) ? size->chopped(unit.size()).toDouble(&ok) : 0;
+        if (ok && value >= 0 && value < 1e15)
+            return static_cast<qint64>(value * 1024);
+    }
+    return std::nullopt;
+}
+
 bool isReport(QStringView line)
 {
     return line.startsWith(u"frame=") || line.startsWith(u"size=") || line.startsWith(u"Lsize=");
@@ -132,6 +145,7 @@ void ProgressParser::takeLine(QStringView line, Update &update, double frameRate
     if (!time)
         return;
     update.report = true;
+    m_written = bytes(line.startsWith(u"Lsize=") ? field(line, u"Lsize") : field(line, u"size"));
     const auto seconds = TimeFormat::parseTime(*time);
     if (!seconds || *seconds < 0) {
         m_position.reset();
@@ -163,6 +177,26 @@ void ProgressParser::takeLine(QStringView line, Update &update, double frameRate
                                     : (*m_duration - *m_position) / speed;
     // Past an underestimated duration there is nothing left to wait for, not less than nothing.
     update.remaining = TimeFormat::remaining(std::max(left, 0.0));
+}
+
+std::optional<qint64> ProgressParser::spaceNeeded(qint64 available) const
+{
+    if (!m_duration || !m_position || !m_written || available < 0 || *m_position < 2
+        || *m_position * 50 < *m_duration)
+        return std::nullopt;
+    const double needed = *m_written * (*m_duration / *m_position - 1);
+    if (!(needed > available * 1.05) || needed >= 9e18)
+        return std::nullopt;
+    return static_cast<qint64>(needed);
+}
+
+ProgressParser::Output ProgressParser::output(qint64 outputSize) const
+{
+    if (outputSize <= 0)
+        return Output::Missing;
+    if (m_duration && m_position && *m_position < *m_duration * 0.9)
+        return Output::Short;
+    return Output::Whole;
 }
 
 void ProgressParser::appendToTail(QStringView chunk)

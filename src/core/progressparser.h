@@ -45,6 +45,17 @@ public:
     std::optional<double> position() const { return m_position; }
     // Last percentage handed to the bar.
     int percent() const { return m_percent; }
+
+    // The space the output still needs, projected from the last report (bytes written so far
+    // times duration over position, less what is written), once the position has passed 2 %
+    // of a known duration and is at least 2 s; empty unless it exceeds the `available` bytes
+    // by more than 5 %.
+    std::optional<qint64> spaceNeeded(qint64 available) const;
+
+    // What an exit with 0 left behind, by the output's size (-1: no file) and the last
+    // position: nothing, less than 90 % of a known duration, or the whole.
+    enum class Output { Whole, Short, Missing };
+    Output output(qint64 outputSize) const;
     // "Duration:" has arrived but its line is not complete yet.
     bool durationPending() const;
 
@@ -63,6 +74,7 @@ private:
     qsizetype m_skip = 0; // characters of an echoed name still to come
     std::optional<double> m_duration;
     std::optional<double> m_position;
+    std::optional<qint64> m_written; // bytes, from the last report's "size="
     int m_percent = 0;
 
     std::deque<QString> m_tail;

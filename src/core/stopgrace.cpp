@@ -3,24 +3,18 @@
 
 #include "stopgrace.h"
 
-#include <QFileInfo>
-
-static qint64 sizeOf(const QString &fileName)
-{
-    const QFileInfo info(fileName);
-    return info.exists() ? info.size() : -1;
-}
+#include "filecheck.h"
 
 void StopGrace::start(const QString &outputName)
 {
     m_outputName = outputName;
-    m_size = sizeOf(outputName);
+    m_size = FileCheck::size(outputName);
     m_periods = 0;
 }
 
 bool StopGrace::extend()
 {
-    const qint64 size = sizeOf(m_outputName);
+    const qint64 size = FileCheck::size(m_outputName);
     const bool grew = size > m_size;
     m_size = size;
     return grew && ++m_periods < deadlinePeriods;

@@ -17,8 +17,10 @@
 #include <QEventLoopLocker>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStorageInfo>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -228,9 +230,14 @@ bool vantrel::mayReplaceOutput(const QString &outputName)
     const QFileInfo output(outputName);
     if (outputName.isEmpty() || !output.exists())
         return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("vantrel"),
-                    QDir::toNativeSeparators(output.absoluteFilePath()) + QStringLiteral("\n\n")
-                        + tr("Die Ausgabedatei existiert bereits. Soll sie ersetzt werden?"),
+    return askYesNo(QDir::toNativeSeparators(output.absoluteFilePath()) + QStringLiteral("\n\n")
+                    + tr("Die Ausgabedatei existiert bereits. Soll sie ersetzt werden?"));
+}
+
+// No is the default and what Escape answers: nothing irreversible happens by accident.
+bool vantrel::askYesNo(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("vantrel"), question,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
@@ -246,6 +253,8 @@ void vantrel::startJob(const Job &job)
     copyJob = job.copiesVideo;
     jobOutput = job.outputName;
     stopRequested = false;
+    spaceAsked = false;
+    ++jobCount;
     taskbarPercent.reset();
     convertButton->setEnabled(false);
     progressEdit->clear();
@@ -274,6 +283,25 @@ void vantrel::updateprocbar()
     }
     if (update.remaining)
         showRemaining(*update.remaining);
+    if (update.report && !spaceAsked)
+        warnOfSpace();
+}
+
+// Asked once per job, while the job runs on; Yes stops it as "Stop" does.
+void vantrel::warnOfSpace()
+{
+    const qint64 available = QStorageInfo(QFileInfo(jobOutput).absolutePath()).bytesAvailable();
+    const std::optional<qint64> needed = progress.spaceNeeded(available);
+    if (!needed)
+        return;
+    spaceAsked = true;
+    const quint64 job = jobCount;
+    const QLocale locale;
+    if (askYesNo(tr("Auf dem Ziellaufwerk ist voraussichtlich nicht genug Platz: frei sind %1, die "
+                    "Ausgabe braucht etwa %2. Konvertierung abbrechen?")
+                     .arg(locale.formattedDataSize(available), locale.formattedDataSize(*needed)))
+        && job == jobCount)
+        abgebrochen();
 }
 
 void vantrel::showRemaining(const QString &text)
@@ -303,7 +331,17 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     }
     const bool normalExit = exitStatus == QProcess::NormalExit;
-    if (normalExit && exitCode == 0) {
+    const auto written = progress.output(FileCheck::size(jobOutput));
+    if (normalExit && exitCode == 0 && written == ProgressParser::Output::Missing) {
+        // An exit with 0 is no proof: ffmpeg can end so without having written anything.
+        showRemaining(QStringLiteral("ERROR"));
+        reportEnd(tr("FEHLER: Die Ausgabedatei fehlt oder ist leer!"));
+        showErrorBox(tr("<b>Die Ausgabedatei fehlt oder ist leer!</b><br><br>ffmpeg hat sich ohne "
+                        "Fehler beendet, aber keine Ausgabe geschrieben."),
+                     progress.diagnosticTail());
+    } else if (normalExit && exitCode == 0 && written == ProgressParser::Output::Short) {
+        reportEnd(tr("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!"));
+    } else if (normalExit && exitCode == 0) {
         reportEnd(tr("Konvertierung beendet!"));
         progressBar->setValue(100);
     } else if (stopRequested || (normalExit && exitCode == 255)) {

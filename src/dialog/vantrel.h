@@ -73,6 +73,8 @@ private:
 
     EncoderJob jobFromForm() const;
     bool mayReplaceOutput(const QString &outputName);
+    bool askYesNo(const QString &question);
+    void warnOfSpace();
     void startJob(const Job &job);
     void stopEncoder();
     void showRemaining(const QString &text);
@@ -88,6 +90,8 @@ private:
     bool copyJob = false;              // the running job passes the video stream on unencoded
     QString jobOutput;                 // the output name the running job was started with
     bool stopRequested = false;        // the running job has been asked to stop
+    bool spaceAsked = false;           // the running job's user was warned of the disk space
+    quint64 jobCount = 0;              // jobs started so far
     std::optional<int> taskbarPercent; // the progress last shown on the program's icon
     QString ffmpegOutput;              // the latest chunk of the encoder's diagnostic text
 
