@@ -6,8 +6,9 @@
 #   scripts/deps.sh test   that, plus what the test suite needs
 set -euo pipefail
 
+# Qt Linguist's tools build the translations; Qt's own come with qt6-translations-l10n.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          fonts-dejavu-core ffmpeg)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core ffmpeg)
 if [ "${1:-run}" = test ]; then
     # sanitizer and fuzzing builds, packaging checks
     packages+=(clang libclang-rt-dev dpkg-dev desktop-file-utils appstream)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The vantrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# vantrel as a desktop runs it: its own process on a (virtual) X server, started on a file,
+# vantrel as a desktop runs it: its own process on a (virtual) X server, started on a file (with
+# a toolkit option before it and a second file after it, which is ignored),
 # a job started with a click on "Convert" and run by the stand-in encoder, then the program
 # ended in each way a desktop ends it. Afterwards no encoder is left, and the exit status
 # says how the program ended. Usage: quit.sh VANTREL HELPERS_DIR
@@ -22,7 +23,7 @@ for end in Escape:0 TERM:143 INT:130 HUP:129 KILL:137 display:1; do
     xvfb=$!
     within '[ -s "$scratch/display" ]'
     export DISPLAY=:$(cat "$scratch/display")
-    "$vantrel" "$scratch/in.avi" 2>/dev/null &
+    "$vantrel" -style Fusion "$scratch/in.avi" "$scratch/second.avi" 2>/dev/null &
     app=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --pid $app | head -n1)
     xdotool mousemove --window "$window" 90 657 click 1 # "Convert"

@@ -8,9 +8,14 @@
 #include "choices.h"
 #include "desktopbus.h"
 #include "testsupport.h"
+#include "translations.h"
 
 #include <QAccessible>
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVirtualObject>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLCDNumber>
@@ -20,10 +25,54 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <fcntl.h>
+#include <poll.h>
+
+// The desktop's services on the private bus, as one object at every path: a notification
+// server, a file manager and logind. It records what it is asked.
+struct Desktop : QDBusVirtualObject
+{
+    QStringList notices; // app name, icon, summary, body, category, urgency, actions
+    QStringList shown;   // what the file manager was asked to show
+    uint lastId = 0;     // of the last notice
+    int lock = -1;       // the read end of the pipe whose write end logind hands out
+
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &call, const QDBusConnection &bus) override
+    {
+        const QVariantList a = call.arguments();
+        QVariant answer;
+        if (call.member() == "Notify") {
+            const auto hints = qdbus_cast<QVariantMap>(a.value(6));
+            notices << QStringList{a[0].toString(),
+                                   a[2].toString(),
+                                   a[3].toString(),
+                                   a[4].toString(),
+                                   hints["category"].toString(),
+                                   QString::number(hints["urgency"].toInt()),
+                                   a[5].toStringList().join(',')}
+                           .join('|');
+            answer = ++lastId;
+        } else if (int ends[2]; call.member() == "Inhibit" && ::pipe2(ends, O_CLOEXEC) == 0) {
+            ::close(std::exchange(lock, ends[0]));
+            answer = QVariant::fromValue(QDBusUnixFileDescriptor(ends[1]));
+            ::close(ends[1]);
+        } else {
+            shown << call.member() + ' ' + a.value(0).toStringList().join(',');
+        }
+        return bus.send(answer.isValid() ? call.createReply(answer) : call.createReply());
+    }
+    // The inhibition holds while the other end of its pipe is open.
+    bool held() const
+    {
+        pollfd end{lock, POLLIN, 0};
+        return lock >= 0 && ::poll(&end, 1, 0) == 0;
+    }
+};
+
 class tst_Dialog : public QObject
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
 private slots:
     void initTestCase();
@@ -35,18 +84,14 @@ private slots:
     void chooseFiles_data();
     void chooseFiles();
     void screenReader();
+    void languages_data();
+    void languages();
     void ends_data();
     void ends();
     void realConversions_data();
     void realConversions();
 
 public slots:
-    // A notification server of our own on the private bus, and a listener for the taskbar.
-    Q_SCRIPTABLE uint Notify(const QString &app, uint, const QString &icon, const QString &summary,
-                             const QString &body, const QStringList &, const QVariantMap &, int)
-    {
-        return uint((m_notices << app + '|' + icon + '|' + summary + '|' + body).size());
-    }
     void launcherUpdate(const QString &app, const QVariantMap &update)
     {
         QCOMPARE(app, QStringLiteral("application://vantrel.desktop"));
@@ -58,8 +103,9 @@ private:
     void drainBus();
 
     QTemporaryDir m_dir;
-    QProcess m_bus;        // killed with the test
-    QStringList m_notices; // app name, icon, summary and body
+    QProcess m_bus; // killed with the test
+    Desktop m_desktop;
+    QStringList &m_notices = m_desktop.notices;
     QStringList m_taskbar;
 };
 
@@ -184,6 +230,8 @@ void tst_Dialog::chooseFiles_data()
     QTest::newRow("drop on the output field") << "drop on outputEdit" << " " << QStringList{"a.avi"} << " @/a.avi 0";
     QTest::newRow("drop on Save as") << "drop on saveButton" << " " << QStringList{"a.avi"} << " @/a.avi 0";
     QTest::newRow("drop of two files: refused") << "drop on vantrel" << " " << QStringList{"a.avi", "b.avi"} << "  0";
+    QTest::newRow("argument: a file") << "argument" << " " << QStringList{"a.avi"} << "@/a.avi @/a-Kopie.avi 1";
+    QTest::newRow("argument: no such file, ignored") << "argument" << " " << QStringList{"none.avi"} << "  0";
     QTest::newRow("drop of words: refused") << "drop on inputEdit" << " " << QStringList() << "  0";
     // clang-format on
 }
@@ -225,6 +273,8 @@ void tst_Dialog::chooseFiles()
         QCOMPARE(enter.isAccepted(), after != "  0");
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(target, &drop);
+    } else if (how == "argument") { // "vantrel FILE", as a file manager's "Open with" starts it
+        d->openFile(m_dir.filePath(chosen.first()));
     } else {
         QTest::mouseClick(how == "Open" ? d->openButton : d->saveButton, Qt::LeftButton);
         QCOMPARE(seen,
@@ -280,6 +330,36 @@ void tst_Dialog::screenReader()
              qPrintable(announced.join(' ')));
 }
 
+void tst_Dialog::languages_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("texts"); // Convert, Input, the time remaining, a job's end
+    QTest::newRow("de: all German") << "de_AT"
+                                    << "Konvertieren|Quelle|RESTZEIT|Konvertierung beendet!";
+    QTest::newRow("en: all English") << "en_GB"
+                                     << "Convert|Input|TIME REMAINING|Conversion finished!";
+    QTest::newRow("C: as written") << "C"
+                                   << "Convert|Input|TIME REMAINING|Konvertierung beendet!";
+    QTest::newRow("fr: none, as written") << "fr_FR"
+                                          << "Convert|Input|TIME REMAINING|Konvertierung beendet!";
+}
+
+// The form and the messages in the user's language where vantrel has it, as main() sets it up.
+void tst_Dialog::languages()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, texts);
+    const Translations translations{QLocale(locale)};
+    FakeEncoder fake("for out; do :; done\nprintf x >\"$out\"");
+    auto d = makeDialog(m_dir.filePath("a.avi"), fake.path("out.avi"));
+    d->convertButton->click();
+    QTRY_VERIFY(d->convertButton->isEnabled());
+    QCOMPARE(QStringList({d->convertButton->text(), d->inputLabel->text(),
+                          d->timeRemainLabel->text(), d->progressEdit->toPlainText()})
+                 .join('|'),
+             texts);
+}
+
 // Runs a helper program to its end: its output, or "failed".
 static QString run(const QStringList &command)
 {
@@ -296,10 +376,12 @@ void tst_Dialog::initTestCase()
     QTRY_VERIFY(m_bus.canReadLine());
     const QByteArray address = m_bus.readLine().trimmed();
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address); // where logind is asked
     QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), "desktop");
-    QVERIFY(bus.registerObject("/org/freedesktop/Notifications", this,
-                               QDBusConnection::ExportScriptableSlots));
-    QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+    QVERIFY(bus.registerVirtualObject("/", &m_desktop, QDBusConnection::SubPath));
+    for (const char *service : {"org.freedesktop.Notifications", "org.freedesktop.FileManager1",
+                                "org.freedesktop.login1"})
+        QVERIFY(bus.registerService(service));
     QVERIFY(bus.connect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", this,
                         SLOT(launcherUpdate(QString, QVariantMap))));
 }
@@ -308,8 +390,8 @@ void tst_Dialog::initTestCase()
 // such as the notice of an earlier row's job: the lists hold what came up to it.
 void tst_Dialog::drainBus()
 {
-    DesktopBus::notify("marker", QString());
-    QTRY_VERIFY(m_notices.value(m_notices.size() - 1).endsWith("|marker|"));
+    DesktopBus::notify("marker", QString(), DesktopBus::Ending::Success);
+    QTRY_VERIFY(m_notices.value(m_notices.size() - 1).contains("|marker|"));
     m_notices.removeLast();
 }
 
@@ -317,6 +399,7 @@ void tst_Dialog::init()
 {
     drainBus();
     m_notices.clear();
+    m_desktop.shown.clear();
     m_taskbar.clear();
 }
 
@@ -412,8 +495,10 @@ void tst_Dialog::ends()
     });
 
     d->convertButton->click();
-    if (action == "stop" || action == "convert" || closes)
+    if (action == "stop" || action == "convert" || closes) {
         QTRY_COMPARE(d->progressBar->value(), 50);
+        QTRY_VERIFY(m_desktop.held()); // the system may not suspend while the job runs
+    }
     const qint64 firstPid = fake.pid();
     if (action == "stop" || action == "convert") {
         d->cancelButton->click();
@@ -457,9 +542,29 @@ void tst_Dialog::ends()
 
     drainBus();
     QStringList notices;
-    for (const QString &end : ends)
-        notices << "vantrel|vantrel|" + end + "|out &amp; a.avi";
+    for (const QString &end : ends) {
+        const bool error = end == Status::failed || end == Status::noOutput;
+        notices << "vantrel|vantrel|" + end + "|out &amp; a.avi|transfer."
+                + (end == Status::finished ? "complete|1"
+                       : error             ? "error|2"
+                                           : "error|1")
+                + "|default,Show";
+    }
     QCOMPARE(m_notices, action == "active" || action == "same file" ? QStringList() : notices);
+    // The default action, of another notice and then of ours, shows the output once.
+    for (uint id : {0u, m_desktop.lastId - 1}) { // ours came just before the marker
+        if (m_notices.isEmpty())
+            break;
+        QDBusConnection("desktop").send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                                   "org.freedesktop.Notifications",
+                                                                   "ActionInvoked")
+                                        << id << "default");
+    }
+    const QString showsOutput = QFile::exists(output)
+        ? "ShowItems " + QUrl::fromLocalFile(output).toString()
+        : "ShowFolders " + QUrl::fromLocalFile(dir.path()).toString();
+    QTRY_COMPARE(m_desktop.shown, m_notices.isEmpty() ? QStringList() : QStringList(showsOutput));
+    QTRY_VERIFY(!m_desktop.held()); // no sleep inhibition left
     // Progress on the icon only when the percentage changes; hidden at every end.
     QTRY_VERIFY(!(runs || action == "no encoder")
                 || m_taskbar.value(m_taskbar.size() - 1) == "hidden");

@@ -3,6 +3,7 @@
 
 #include "desktopbus.h"
 #include "quitsignals.h"
+#include "translations.h"
 #include "vantrel.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     // Lets docks and Wayland compositors match the window to vantrel.desktop and its icon.
     QGuiApplication::setDesktopFileName(DesktopBus::desktopEntry);
     QuitSignals::install();
+    const Translations translations(QLocale::system());
     // Lives until the process ends; closing the only window ends the event loop.
     auto *dialog = new vantrel;
     // "Open with" from a file manager: the file becomes the input. Qt has taken its own options.

@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+using Ending = DesktopBus::Ending;
 
 namespace {
 
@@ -99,6 +100,7 @@ vantrel::~vantrel()
     if (proc.state() != QProcess::NotRunning) {
         disconnect(&proc, nullptr, this, nullptr);
         proc.kill();
+        jobOver();
     }
 }
 
@@ -258,6 +260,7 @@ void vantrel::startJob(const Job &job)
     taskbarPercent.reset();
     convertButton->setEnabled(false);
     progressEdit->clear();
+    DesktopBus::keepAwake(true);
     befehlEdit->setPlainText(EncoderArgs::commandText(job.arguments));
     progress.reset(job.inputName, job.outputName);
     stderrDecoder.resetState();
@@ -313,12 +316,18 @@ void vantrel::showRemaining(const QString &text)
         lcdNumber->setAccessibleName(text);
 }
 
-void vantrel::reportEnd(const QString &status)
+void vantrel::jobOver()
+{
+    DesktopBus::hideProgress();
+    DesktopBus::keepAwake(false);
+}
+
+void vantrel::reportEnd(const QString &status, DesktopBus::Ending ending)
 {
     progressEdit->setPlainText(status);
-    DesktopBus::hideProgress();
+    jobOver();
     if (!isActiveWindow())
-        DesktopBus::notify(status, QFileInfo(jobOutput).fileName());
+        DesktopBus::notify(status, jobOutput, ending);
 }
 
 void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
@@ -326,7 +335,7 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
     killTimer.stop();
     if (quitLock) {
         // The window is closed: nobody is left to read a report.
-        DesktopBus::hideProgress();
+        jobOver();
         quitLock.reset();
         return;
     }
@@ -335,24 +344,25 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
     if (normalExit && exitCode == 0 && written == ProgressParser::Output::Missing) {
         // An exit with 0 is no proof: ffmpeg can end so without having written anything.
         showRemaining(QStringLiteral("ERROR"));
-        reportEnd(tr("FEHLER: Die Ausgabedatei fehlt oder ist leer!"));
+        reportEnd(tr("FEHLER: Die Ausgabedatei fehlt oder ist leer!"), Ending::Error);
         showErrorBox(tr("<b>Die Ausgabedatei fehlt oder ist leer!</b><br><br>ffmpeg hat sich ohne "
                         "Fehler beendet, aber keine Ausgabe geschrieben."),
                      progress.diagnosticTail());
     } else if (normalExit && exitCode == 0 && written == ProgressParser::Output::Short) {
-        reportEnd(tr("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!"));
+        reportEnd(tr("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!"),
+                  Ending::Failure);
     } else if (normalExit && exitCode == 0) {
-        reportEnd(tr("Konvertierung beendet!"));
+        reportEnd(tr("Konvertierung beendet!"), Ending::Success);
         progressBar->setValue(100);
     } else if (stopRequested || (normalExit && exitCode == 255)) {
         // Asked to stop, an encoder may also end with another code or have to be killed.
-        reportEnd(tr("Konvertierung ABGEBROCHEN!!!"));
+        reportEnd(tr("Konvertierung ABGEBROCHEN!!!"), Ending::Failure);
     } else if (!normalExit) {
-        reportEnd(tr("CONVERSION CRASHED!!!"));
+        reportEnd(tr("CONVERSION CRASHED!!!"), Ending::Failure);
     } else {
         // ffmpeg also fails with 69 and, from 6.1 on, with the low byte of an error code.
         showRemaining(QStringLiteral("ERROR"));
-        reportEnd(tr("FEHLER beim Konvertierungsstart!!!"));
+        reportEnd(tr("FEHLER beim Konvertierungsstart!!!"), Ending::Error);
         showErrorBox(tr("<b>ffmpeg meldete einen Fehler!</b><br><br>Bitte überprüfen sie die "
                         "Einstellungen für die Umwandlung <br>anhand der Fehlerbeschreibung in "
                         "den Details.<br>"),
@@ -389,7 +399,7 @@ void vantrel::processError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart)
         return;
-    reportEnd(tr("FEHLER beim Starten der Konvertierung!!!"));
+    reportEnd(tr("FEHLER beim Starten der Konvertierung!!!"), Ending::Failure);
     convertButton->setEnabled(true);
 }
 

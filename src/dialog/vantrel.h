@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "desktopbus.h"
 #include "progressparser.h"
 #include "stopgrace.h"
 #include "ui_vantrel.h"
@@ -78,7 +79,8 @@ private:
     void startJob(const Job &job);
     void stopEncoder();
     void showRemaining(const QString &text);
-    void reportEnd(const QString &status);
+    void reportEnd(const QString &status, DesktopBus::Ending ending);
+    void jobOver();
     void takeInput(const QString &fileName);
     void takeOutput(const QString &fileName);
     void showErrorBox(const QString &text, const QString &details);

@@ -16,7 +16,7 @@ check() { "$@" >/dev/null 2>&1 || { echo "FAIL: $*" >&2; failures=$((failures + 
 check test -x "$prefix/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")"
 check test -f "$share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg"
 check desktop-file-validate "$desktop"
-check appstreamcli validate --no-net --strict "$metainfo"
+check appstreamcli validate --no-net --pedantic "$metainfo"
 check grep -q "<launchable type=\"desktop-id\">vantrel.desktop</launchable>" "$metainfo"
 check grep -q "<release version=\"$version\"" "$metainfo"
 check ls "$share"/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/vantrel.png
