@@ -17,14 +17,13 @@ touch "$scratch/in.avi"
 within() { for _ in $(seq 300); do eval "$1" && return; sleep 0.1; done; false; }
 runs() { ps -o stat= -p "$1" | grep -qv Z; }
 failures=0
+fail() { echo "FAIL ${end%:*}: $*"; failures=$((failures + 1)); }
 for end in Escape:0 TERM:143 INT:130 HUP:129 KILL:137 display:1; do
     rm -f "$scratch/pid" "$scratch/display"
-    Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-    xvfb=$!
+    Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null & xvfb=$!
     within '[ -s "$scratch/display" ]'
     export DISPLAY=:$(cat "$scratch/display")
-    "$vantrel" -style Fusion "$scratch/in.avi" "$scratch/second.avi" 2>/dev/null &
-    app=$!
+    "$vantrel" -style Fusion "$scratch/in.avi" "$scratch/second.avi" 2>/dev/null & app=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --pid $app | head -n1)
     xdotool mousemove --window "$window" 90 657 click 1 # "Convert"
     within '[ -s "$scratch/pid" ]'
@@ -34,11 +33,10 @@ for end in Escape:0 TERM:143 INT:130 HUP:129 KILL:137 display:1; do
         *) kill -"${end%:*}" $app ;;
     esac
     within '! runs $app' || kill -KILL $app
-    status=0
-    { wait $app; } 2>/dev/null || status=$?
+    { wait $app; } 2>/dev/null; status=$?
     encoder=$(cat "$scratch/pid")
-    within '! runs $encoder' || { echo "FAIL ${end%:*}: encoder left"; kill -KILL $encoder; failures=$((failures + 1)); }
-    [ "$status" = "${end#*:}" ] || { echo "FAIL ${end%:*}: exit status $status"; failures=$((failures + 1)); }
+    within '! runs $encoder' || { fail "encoder left"; kill -KILL $encoder; }
+    [ "$status" = "${end#*:}" ] || fail "exit status $status"
     kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null
 done
 [ $failures = 0 ] && echo "no encoder outlived vantrel"
