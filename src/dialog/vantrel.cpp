@@ -340,20 +340,22 @@ void vantrel::procbeendet(int exitCode, QProcess::ExitStatus exitStatus)
         return;
     }
     const bool normalExit = exitStatus == QProcess::NormalExit;
-    const auto written = progress.output(FileCheck::size(jobOutput));
-    if (normalExit && exitCode == 0 && written == ProgressParser::Output::Missing) {
-        // An exit with 0 is no proof: ffmpeg can end so without having written anything.
-        showRemaining(QStringLiteral("ERROR"));
-        reportEnd(tr("FEHLER: Die Ausgabedatei fehlt oder ist leer!"), Ending::Error);
-        showErrorBox(tr("<b>Die Ausgabedatei fehlt oder ist leer!</b><br><br>ffmpeg hat sich ohne "
-                        "Fehler beendet, aber keine Ausgabe geschrieben."),
-                     progress.diagnosticTail());
-    } else if (normalExit && exitCode == 0 && written == ProgressParser::Output::Short) {
-        reportEnd(tr("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!"),
-                  Ending::Failure);
-    } else if (normalExit && exitCode == 0) {
-        reportEnd(tr("Konvertierung beendet!"), Ending::Success);
-        progressBar->setValue(100);
+    if (normalExit && exitCode == 0) {
+        // An exit with 0 is no proof: ffmpeg can end so having written nothing, or too little.
+        const auto written = progress.output(FileCheck::size(jobOutput));
+        if (written == ProgressParser::Output::Missing) {
+            showRemaining(QStringLiteral("ERROR"));
+            reportEnd(tr("FEHLER: Die Ausgabedatei fehlt oder ist leer!"), Ending::Error);
+            showErrorBox(tr("<b>Die Ausgabedatei fehlt oder ist leer!</b><br><br>ffmpeg hat sich "
+                            "ohne Fehler beendet, aber keine Ausgabe geschrieben."),
+                         progress.diagnosticTail());
+        } else if (written == ProgressParser::Output::Short) {
+            reportEnd(tr("Konvertierung beendet, aber die Ausgabe ist kürzer als die Eingabe!"),
+                      Ending::Failure);
+        } else {
+            reportEnd(tr("Konvertierung beendet!"), Ending::Success);
+            progressBar->setValue(100);
+        }
     } else if (stopRequested || (normalExit && exitCode == 255)) {
         // Asked to stop, an encoder may also end with another code or have to be killed.
         reportEnd(tr("Konvertierung ABGEBROCHEN!!!"), Ending::Failure);
