@@ -12,6 +12,7 @@
 //   hang            wait for a signal forever
 //   flood SECONDS   write diagnostic lines and progress reports as fast as possible
 //   crash SIGNAL    raise SIGNAL (number) with its default action
+//   output          write a byte to the output file (the last argument), as a real job would
 //   exit CODE       exit with CODE
 #include <cerrno>
 #include <chrono>
@@ -86,6 +87,8 @@ int main(int argc, char **argv)
         } else if (command == "crash") {
             std::signal(std::stoi(arg), SIG_DFL);
             std::raise(std::stoi(arg));
+        } else if (command == "output" && argc > 1) {
+            std::ofstream(argv[argc - 1]) << 'x';
         } else if (command == "exit") {
             return std::stoi(arg);
         }

@@ -402,7 +402,7 @@ int flood(double floodSeconds, const QString &fakeBin)
     QFile script(dir.filePath(QStringLiteral("script")));
     if (!script.open(QIODevice::WriteOnly))
         return 1;
-    script.write(QStringLiteral("flood %1\nexit 0\n").arg(floodSeconds).toUtf8());
+    script.write(QStringLiteral("output\nflood %1\nexit 0\n").arg(floodSeconds).toUtf8());
     script.close();
     qputenv("FAKE_FFMPEG_SCRIPT", QFile::encodeName(script.fileName()));
     qputenv("PATH", QFile::encodeName(fakeBin) + ':' + qgetenv("PATH"));
