@@ -32,8 +32,8 @@ for end in Escape:0 TERM:143 INT:130 HUP:129 KILL:137 display:1; do
         display) kill $xvfb ;;
         *) kill -"${end%:*}" $app ;;
     esac
-    within '! runs $app' || kill -KILL $app
-    { wait $app; } 2>/dev/null; status=$?
+    # (without the shell's report of a killed job)
+    { within '! runs $app' || kill -KILL $app; wait $app; } 2>/dev/null; status=$?
     encoder=$(cat "$scratch/pid")
     within '! runs $encoder' || { fail "encoder left"; kill -KILL $encoder; }
     [ "$status" = "${end#*:}" ] || fail "exit status $status"
