@@ -6,6 +6,9 @@
 #include "filecheck.h"
 
 #include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,19 +49,7 @@ const QStringList imageSuffixes{"bmp", "dpx", "exr",   "jls", "jpeg", "jpg",    
                                 "vbn", "xbm", "xface", "pix", "y",    "avif",   "qoi"};
 const QStringList segmentingSuffixes{"m3u8", "mpd"};
 
-} // namespace
-
-namespace FfmpegName {
-
-bool isPlainOutput(const QString &name)
-{
-    if (name.startsWith(u'-') || hasProtocol(name))
-        return false;
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    return !segmentingSuffixes.contains(suffix)
-        && !(imageSuffixes.contains(suffix) && hasFramePattern(name));
-}
-
+// The local files ffmpeg reads for an input name.
 QStringList inputFiles(const QString &name)
 {
     QStringView rest = name;
@@ -75,6 +66,19 @@ QStringList inputFiles(const QString &name)
     if (rest == u"-" || hasProtocol(rest))
         return {};
     return {rest.toString()};
+}
+
+} // namespace
+
+namespace FfmpegName {
+
+bool isPlainOutput(const QString &name)
+{
+    if (name.startsWith(u'-') || hasProtocol(name))
+        return false;
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    return !segmentingSuffixes.contains(suffix)
+        && !(imageSuffixes.contains(suffix) && hasFramePattern(name));
 }
 
 bool overwritesInput(const QString &input, const QString &output)

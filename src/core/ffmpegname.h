@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // File names as ffmpeg reads them: not as plain paths, but as URLs with protocols ("file:",
 // "pipe:", "tee:", ...), "-" for the standard streams, and image-sequence patterns.
@@ -15,12 +14,9 @@ namespace FfmpegName {
 // and no playlist whose muxer writes segment files beside it.
 bool isPlainOutput(const QString &name);
 
-// The local files ffmpeg reads for an input name: the name itself, the path behind "file:"
-// (also inside "cache:" and "async:"), each part of a "concat:" list; none for standard
-// input and other protocols.
-QStringList inputFiles(const QString &name);
-
-// True when writing `output` would overwrite a file that `input` reads (FileCheck::sameFile).
+// True when writing `output` would overwrite a file that `input` reads (FileCheck::sameFile):
+// the input itself, the path behind "file:" (also inside "cache:" and "async:"), or a part of a
+// "concat:" list; standard input and other protocols read no local file.
 bool overwritesInput(const QString &input, const QString &output);
 
 } // namespace FfmpegName
